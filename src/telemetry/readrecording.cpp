@@ -1,0 +1,17 @@
+#include "telemetry/readrecording.h"
+
+SingleRead ReadSingleRecording(const std::string& folder, const std::string& fileName) {
+    SingleRead r;
+    r.info.rootFolder = folder;
+    r.info.name = fileName;
+    r.reader = ChooseReaderKind(fileName);
+    const std::string path = folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+    FileStatus status;
+    auto reader = ChooseReader(fileName);
+    reader->SetTarget(&r.info);
+    reader->SetFileStatus(&status);
+    if (fileName.size() >= 4 && fileName[3] == 'G') r.info.flags |= recording_flags::kMarkedG;
+    r.parseResult = reader->Parse(path);
+    if (status.attributes & 1) r.info.flags |= recording_flags::kReadOnly;
+    return r;
+}

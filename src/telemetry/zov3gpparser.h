@@ -1,0 +1,30 @@
+#pragma once
+
+#include <initializer_list>
+
+#include "telemetry/fourcc.h"
+#include "telemetry/zovvideoparser.h"
+
+// Reads ISO base-media recordings (3GP, MOV, and MP4 named with an upper-case extension) by walking their
+// top-level boxes and the boxes directly inside "moov". Only the classic 8-byte box header is known; the
+// private telemetry boxes carry little-endian payloads like the AVI chunks.
+class CZov3gpParser : public CZovStoringParser {
+public:
+    int Parse(const std::string& fullPath) override;
+
+private:
+    struct Box {
+        FourCC type = 0;
+        std::uint32_t payloadSize = 0;  // header size field - 8, wrapping
+    };
+    struct Found {
+        std::uint32_t payloadSize = 0;  // 0: not found
+        std::uint64_t payloadPos = 0;
+    };
+
+    Box ReadBoxHeader(std::uint64_t pos) const;
+    Found FindSiblingBox(FourCC type, std::uint64_t pos, std::uint64_t limit) const;
+    Found FindBoxPath(std::initializer_list<FourCC> path, std::uint64_t pos, std::uint64_t limit) const;
+    void ReadMovieFacts(std::uint64_t payloadPos, std::uint32_t payloadSize);
+    bool Walk(std::uint64_t pos);
+};

@@ -1,0 +1,161 @@
+#include "telemetry/zovmp4parser.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/log.h>
+#include <libavutil/mem.h>
+}
+
+#include "telemetry/filestatus.h"
+#include "telemetry/timerules.h"
+
+namespace {
+
+// The demuxer's own buffer is 32 KiB by default, and on a card of hundreds of recordings every byte read
+// counts: 4 KiB is enough for the headers and one telemetry packet at a time.
+constexpr int kIoBufferSize = 4096;
+
+struct FileSource {
+    int fd = -1;
+    std::int64_t size = 0;
+};
+
+int ReadPacket(void* opaque, std::uint8_t* buf, int size) {
+    auto* src = static_cast<FileSource*>(opaque);
+    ssize_t n;
+    do {
+        n = ::read(src->fd, buf, static_cast<std::size_t>(size));
+    } while (n < 0 && errno == EINTR);
+    if (n < 0) return AVERROR(errno);
+    if (n == 0) return AVERROR_EOF;
+    return static_cast<int>(n);
+}
+
+std::int64_t Seek(void* opaque, std::int64_t offset, int whence) {
+    auto* src = static_cast<FileSource*>(opaque);
+    if (whence & AVSEEK_SIZE) return src->size;
+    const off_t r = ::lseek(src->fd, offset, whence & ~AVSEEK_FORCE);
+    return r < 0 ? AVERROR(errno) : r;
+}
+
+// Owns everything one Parse opens, whatever way it leaves.
+struct Demuxer {
+    FileSource src;
+    AVIOContext* io = nullptr;
+    AVFormatContext* fmt = nullptr;
+    AVPacket* pkt = nullptr;
+
+    ~Demuxer() {
+        av_packet_free(&pkt);
+        avformat_close_input(&fmt);
+        if (io) av_freep(&io->buffer);
+        avio_context_free(&io);
+        if (src.fd >= 0) ::close(src.fd);
+    }
+
+    bool Open(const std::string& path) {
+        src.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+        struct stat st {};
+        if (src.fd < 0 || ::fstat(src.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+        src.size = st.st_size;
+        auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
+        if (!buffer) return false;
+        io = avio_alloc_context(buffer, kIoBufferSize, 0, &src, ReadPacket, nullptr, Seek);
+        if (!io) {
+            av_free(buffer);
+            return false;
+        }
+        fmt = avformat_alloc_context();
+        pkt = av_packet_alloc();
+        if (!fmt || !pkt) return false;
+        fmt->pb = io;
+        fmt->flags |= AVFMT_FLAG_CUSTOM_IO;
+        // On failure avformat_open_input frees the context itself.
+        return avformat_open_input(&fmt, path.c_str(), nullptr, nullptr) == 0;
+    }
+};
+
+bool IsPictureOrSound(const AVStream* s) {
+    return s->codecpar->codec_type == AVMEDIA_TYPE_VIDEO || s->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+}
+
+void QuietDemuxerOnce() {
+    // A damaged recording makes the demuxer complain on stderr; the reader's result already says it all.
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_FATAL); });
+}
+
+}  // namespace
+
+int CZovMP4Parser::Parse(const std::string& fullPath) {
+    Reset();
+    if (status_) {
+        if (auto s = ReadFileStatus(fullPath)) *status_ = *s;
+    }
+    QuietDemuxerOnce();
+    Demuxer d;
+    if (!d.Open(fullPath)) return -1;
+
+    // Discarding picture and sound before the stream analysis means the demuxer never reads them: a card
+    // scan must not read whole cards. It also keeps a 32-byte sound packet from passing for a GPS record.
+    for (unsigned i = 0; i < d.fmt->nb_streams; ++i) {
+        if (IsPictureOrSound(d.fmt->streams[i])) d.fmt->streams[i]->discard = AVDISCARD_ALL;
+    }
+    if (avformat_find_stream_info(d.fmt, nullptr) < 0) return -1;
+
+    while (av_read_frame(d.fmt, d.pkt) >= 0) {
+        const int si = d.pkt->stream_index;
+        const AVStream* stream = si >= 0 && static_cast<unsigned>(si) < d.fmt->nb_streams ? d.fmt->streams[si] : nullptr;
+        // The stream analysis may have buffered picture packets before the discard took hold.
+        if (stream && !IsPictureOrSound(stream)) {
+            if (d.pkt->size == kGpsRecordSize) {
+                GpsSample rec;
+                std::memcpy(&rec, d.pkt->data, sizeof(rec));
+                if (!startFound_) {
+                    const int year = rec.year + 1900;
+                    if (IsValidDateTime(year, rec.month, rec.day, rec.hour, rec.minute, rec.second)) {
+                        const auto t = LocalTimeValue(year, rec.month, rec.day, rec.hour, rec.minute, rec.second);
+                        if (!t) {
+                            av_packet_unref(d.pkt);
+                            return -1;
+                        }
+                        startTime_ = *t;
+                        startFound_ = true;
+                    }
+                }
+                if (target_) target_->gpsTrack.push_back(rec);
+            } else if (d.pkt->size == static_cast<int>(sizeof(GSensorSample)) &&
+                       stream->codecpar->codec_type == AVMEDIA_TYPE_DATA) {
+                GSensorSample g;
+                std::memcpy(&g, d.pkt->data, sizeof(g));
+                if (target_) target_->gsenTrack.push_back(g);
+            }
+        }
+        av_packet_unref(d.pkt);
+    }
+
+    // A missing duration is the demuxer's AV_NOPTS_VALUE: no length rather than a meaningless one.
+    const std::int64_t duration = d.fmt->duration;
+    durationMs_ = duration == AV_NOPTS_VALUE || duration < 0 ? 0 : static_cast<std::uint32_t>(duration / 1000);
+    durationSpan_ = durationMs_ / 1000u;
+    for (unsigned i = 0; i < d.fmt->nb_streams; ++i) {
+        const AVCodecParameters* par = d.fmt->streams[i]->codecpar;
+        if (par->codec_type == AVMEDIA_TYPE_VIDEO) {
+            width_ = static_cast<std::uint16_t>(par->width);
+            height_ = static_cast<std::uint16_t>(par->height);
+            break;
+        }
+    }
+    fileSize_ = static_cast<std::uint64_t>(std::max<std::int64_t>(0, avio_size(d.fmt->pb)));
+    if (!startFound_) startTime_ = status_ ? status_->creationTime : 0;
+    CopyToTarget();
+    return 0;
+}
