@@ -8,6 +8,7 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(avi box mp4)
 build=${ORVAN_FUZZ_BUILD_DIR:-$top/build-fuzz}
+"$top/scripts/setup.sh" "$top/scripts/packages-fuzz.txt"
 san="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DORVAN_BUILD_FUZZ=ON -DORVAN_BUILD_GUI=OFF -DORVAN_BUILD_TESTS=OFF -DORVAN_BUILD_BENCH=OFF \
