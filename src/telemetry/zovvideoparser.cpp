@@ -90,16 +90,6 @@ std::size_t CZovVideoParser::ReadAt(std::uint64_t pos, void* buf, std::size_t co
     return n;
 }
 
-std::uint64_t CZovVideoParser::ReadRecordAt(std::uint64_t pos, void* record32) const {
-    ReadAt(pos, record32, kGpsRecordSize);
-    return pos + kGpsRecordSize;
-}
-
-std::uint64_t CZovVideoParser::ReadTripleAt(std::uint64_t pos, void* triple3) const {
-    ReadAt(pos, triple3, kGsenTripleSize);
-    return pos + kGsenTripleSize;
-}
-
 bool CZovVideoParser::WalkGpsPayload(std::uint64_t pos, std::uint32_t size, std::uint64_t& end) {
     const std::uint32_t count = size / kGpsRecordSize;
     end = pos + std::uint64_t{count} * kGpsRecordSize;

@@ -35,8 +35,6 @@ protected:
     // Reads count bytes at pos into buf; a short read leaves the rest of buf unchanged. Returns the number read.
     std::size_t ReadAt(std::uint64_t pos, void* buf, std::size_t count) const;
     std::size_t PRead(std::uint64_t pos, void* buf, std::size_t count) const;
-    std::uint64_t ReadRecordAt(std::uint64_t pos, void* record32) const;
-    std::uint64_t ReadTripleAt(std::uint64_t pos, void* triple3) const;
 
     // Start-time rules shared by the AVI and box readers. Both return false when the local-time conversion
     // refuses a date, which fails the whole Parse.
