@@ -1,0 +1,536 @@
+#include "library/recordingcatalogue.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "library/fileoperations.h"
+#include "library/route.h"
+#include "telemetry/position.h"
+#include "telemetry/readrecording.h"
+#include "telemetry/zovvideoparser.h"
+
+namespace {
+
+struct Resolution {
+    int width, height;
+    const char* name;
+};
+constexpr Resolution kResolutions[] = {
+    {2048, 1600, "QXGA"}, {2048, 1536, "QXGA"}, {1920, 1080, "FHD"}, {1600, 1200, "UXGA"},
+    {1280, 1024, "SXGA"}, {1280, 720, "HD"},    {1152, 870, "MAC"},  {1024, 768, "XGA"},
+    {800, 600, "SVGA"},   {720, 480, "480P"},   {640, 480, "VGA"},   {320, 240, "CIF"},
+};
+
+// Reads exactly size bytes at pos; false on any shortfall.
+bool PReadAll(int fd, std::uint64_t pos, void* buf, std::size_t size) {
+    auto* out = static_cast<char*>(buf);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, out + done, size - done, static_cast<off_t>(pos + done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// offset + size lies inside a file of length length (without overflowing).
+bool Fits(std::uint64_t offset, std::uint64_t size, std::uint64_t length) {
+    return offset <= length && size <= length - offset;
+}
+
+bool EndsWith(const std::string& s, const char* tail) {
+    const std::string t(tail);
+    return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
+}
+
+}  // namespace
+
+std::string ResolutionName(int width, int height) {
+    for (const Resolution& r : kResolutions) {
+        if (r.width == width && r.height == height) return r.name;
+    }
+    if (width == 0 || height == 0) return std::string();
+    char buf[32];
+    std::snprintf(buf, sizeof(buf), "%dx%d", width, height);
+    return buf;
+}
+
+int RecordingCatalogue::Init(GroupListView* groupList, FileListView* fileList, GSensorGraphView* graph,
+                             MapView* map, InstrumentPanel* instrumentPanel) {
+    groupList_ = groupList;
+    fileList_ = fileList;
+    graph_ = graph;
+    map_ = map;
+    instrumentPanel_ = instrumentPanel;
+    currentIndex_ = -1;
+    currentGroup_ = 0;
+    gpsBlock_.clear();
+    gpsBlockSize_ = 0;
+    gsenBlock_.clear();
+    gsenBlockSize_ = 0;
+    recordings_.clear();
+    groups_.clear();
+    rows_.clear();
+    return 1;
+}
+
+int RecordingCatalogue::SetCounterPane(CounterPane* pane) {
+    counterPane_ = pane;
+    return 1;
+}
+
+void RecordingCatalogue::DeleteAllListItems() {
+    if (groupList_) groupList_->DeleteAllItems();
+    if (fileList_) fileList_->DeleteAllItems();
+}
+
+int RecordingCatalogue::Clear() {
+    recordings_.clear();
+    groups_.clear();
+    rows_.clear();
+    currentIndex_ = -1;
+    DeleteAllListItems();
+    if (graph_) graph_->ClearData();
+    return 1;
+}
+
+// ---- building from a source
+
+int RecordingCatalogue::OpenSource(const std::string& rootFolder, const std::string& fileName) {
+    Clear();
+    if (graph_) graph_->Redraw();
+    if (fileName.empty()) {
+        filesSeen_ = 0;
+        if (WalkFolder(rootFolder, [this](const WalkEntry& e) { AddScannedFile(e); }) == WalkResult::RootUnreachable)
+            return 0;
+    } else if (!AddSingleFile(rootFolder, fileName)) {
+        return 0;
+    }
+    if (!recordings_.empty()) {
+        SortByStartTime();
+        BuildGroups();
+    }
+    return 1;
+}
+
+void RecordingCatalogue::AddScannedFile(const WalkEntry& entry) {
+    if (entry.isFolder) return;
+    const RecordingName rn = IsRecordingName(entry.name);
+    if (rn.qualifies) {
+        VideoFileInfo info;
+        info.rootFolder = entry.root;
+        info.subFolder = entry.relativeFolder;
+        info.name = entry.name;
+        if (rn.markedG) info.flags |= recording_flags::kMarkedG;
+        struct stat st {};
+        if (::fstatat(entry.folderFd, entry.name.c_str(), &st, 0) == 0 && !(st.st_mode & S_IWUSR))
+            info.flags |= recording_flags::kReadOnly;
+        auto reader = ChooseReader(entry.name);
+        reader->SetTarget(&info);
+        const int rc = reader->Parse(info.FullPath());
+        reader.reset();
+        if (readObserver_) readObserver_(info, rc);
+        recordings_.push_back(std::move(info));
+    }
+    // The pane shows the count before this file: it lags one behind and counts every file, recording or not.
+    if (counterPane_) counterPane_->SetCount(filesSeen_);
+    ++filesSeen_;
+}
+
+bool RecordingCatalogue::AddSingleFile(const std::string& folder, const std::string& fileName) {
+    const std::string path = folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+    if (path.empty() || ::access(path.c_str(), F_OK) != 0) return false;
+    SingleRead r = ReadSingleRecording(folder, fileName);
+    if (readObserver_) readObserver_(r.info, r.parseResult);
+    recordings_.push_back(std::move(r.info));
+    return true;
+}
+
+void RecordingCatalogue::Append(VideoFileInfo info) { recordings_.push_back(std::move(info)); }
+
+void RecordingCatalogue::SortByStartTime() {
+    // Stable, so recordings with the same start time keep the order the walk found them in.
+    std::stable_sort(recordings_.begin(), recordings_.end(),
+                     [](const VideoFileInfo& a, const VideoFileInfo& b) { return a.startTime < b.startTime; });
+}
+
+void RecordingCatalogue::BuildGroups() {
+    groups_.clear();
+    rows_.clear();
+    if (recordings_.empty()) {
+        FillLists();
+        return;
+    }
+    // Marks are only ever set: a recording that started a group keeps its mark after deletions.
+    recordings_[0].groupStart = 1;
+    for (std::size_t i = 1; i < recordings_.size(); ++i) {
+        const VideoFileInfo& prev = recordings_[i - 1];
+        const TimeValue end = prev.startTime + prev.durationSpan;
+        const TimeValue start = recordings_[i].startTime;
+        if (!(end - 2 <= start && start <= end + 2)) recordings_[i].groupStart = 1;
+    }
+    rows_.reserve(recordings_.size());
+    FileGroup group;
+    int number = 0;
+    for (std::size_t i = 0; i < recordings_.size(); ++i) {
+        const VideoFileInfo& r = recordings_[i];
+        if (r.groupStart == 1) {
+            if (i != 0) groups_.push_back(group);
+            group = FileGroup{};
+            group.number = number++;
+            group.first = static_cast<int>(i);
+        }
+        rows_.push_back(FileRow{group.number, group.count, static_cast<int>(i), r.fileSize, r.durationMs});
+        ++group.count;
+        group.totalSize += r.fileSize;
+        group.totalDurationMs += r.durationMs;
+        group.flags |= r.flags;
+    }
+    groups_.push_back(group);
+    FillLists();
+}
+
+void RecordingCatalogue::FillLists() {
+    if (groupList_) {
+        for (const FileGroup& g : groups_) {
+            const VideoFileInfo& first = recordings_[static_cast<std::size_t>(g.first)];
+            groupList_->AddGroupRow(g.number, ResolutionName(first.width, first.height), first.startTime,
+                                    g.totalDurationMs, g.totalSize, g.flags);
+        }
+    }
+    if (fileList_) {
+        for (const FileRow& row : rows_) {
+            const VideoFileInfo& r = recordings_[static_cast<std::size_t>(row.recordingIndex)];
+            fileList_->AddFileRow(row.groupNumber, row.indexInGroup, r.rootFolder + r.subFolder, r.name, r.startTime,
+                                  r.durationMs, r.fileSize, r.flags);
+        }
+    }
+}
+
+// ---- the current recording
+
+int RecordingCatalogue::GetCurrentIndex() const {
+    if (recordings_.empty()) return -1;
+    return std::min(currentIndex_, GetCount() - 1);
+}
+
+int RecordingCatalogue::GetNextIndex() const {
+    if (currentIndex_ >= 0 && currentIndex_ + 1 < GetCount()) return currentIndex_ + 1;
+    return -1;
+}
+
+void RecordingCatalogue::MarkCurrent(bool on, bool scroll) {
+    if (groupList_ && currentGroup_ >= 0 && currentGroup_ < static_cast<int>(groups_.size())) {
+        groupList_->SetDropHilited(currentGroup_, on);
+        if (scroll) groupList_->EnsureVisible(currentGroup_);
+    }
+    if (fileList_ && currentIndex_ >= 0 && currentIndex_ < static_cast<int>(rows_.size())) {
+        fileList_->SetDropHilited(currentIndex_, on);
+        if (scroll) fileList_->EnsureVisible(currentIndex_);
+    }
+}
+
+int RecordingCatalogue::Select(int index) {
+    if (index < 0 || index >= static_cast<int>(rows_.size())) return 0;
+    MarkCurrent(false, false);
+    currentIndex_ = index;
+    currentGroup_ = -1;
+    for (const FileGroup& g : groups_) {
+        if (currentIndex_ < g.first + g.count) {
+            currentGroup_ = g.number;
+            break;
+        }
+    }
+    MarkCurrent(true, true);
+    return 1;
+}
+
+int RecordingCatalogue::SelectGroupEntry(int group, int offset) {
+    if (group < 0 || group >= static_cast<int>(groups_.size())) return 0;
+    if (offset < 0 || offset >= groups_[static_cast<std::size_t>(group)].count) return 0;
+    MarkCurrent(false, false);
+    currentGroup_ = group;
+    currentIndex_ = groups_[static_cast<std::size_t>(group)].first + offset;
+    MarkCurrent(true, false);
+    return 1;
+}
+
+std::string RecordingCatalogue::GetPath(int index) const { return GetRecording(index).FullPath(); }
+
+std::string RecordingCatalogue::GetCurrentPath() const {
+    if (currentIndex_ < 0 || currentIndex_ >= GetCount()) return std::string();
+    return GetPath(currentIndex_);
+}
+
+VideoSize RecordingCatalogue::GetCurrentVideoSize() const {
+    const int index = GetCurrentIndex();
+    if (index < 0) return {};
+    const VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
+    return {1, r.width, r.height};
+}
+
+// ---- telemetry
+
+int RecordingCatalogue::LoadTelemetry(int index) {
+    if (index < 0 || index >= GetCount()) return 0;
+    if (map_) {
+        map_->PathDrivedDelete();
+        map_->PathDelete();
+    }
+    gpsBlock_.clear();
+    gpsBlock_.shrink_to_fit();
+    gsenBlock_.clear();
+    gsenBlock_.shrink_to_fit();
+    gpsBlockSize_ = 0;
+    gsenBlockSize_ = 0;
+    currentIndex_ = index;
+    const VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
+    const std::uint8_t rateByte = static_cast<std::uint8_t>(r.gpsAttr & 0xff);
+    gpsRate_ = rateByte == 0 ? 1.0 : rateByte;
+
+    int fd;
+    do {
+        fd = ::open(GetCurrentPath().c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return 0;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return 0;
+    }
+    const auto length = static_cast<std::uint64_t>(st.st_size);
+
+    if (graph_) graph_->ClearData();
+    // The blocks are allocated only once the payload is known to lie inside the file: a corrupted header must
+    // not make us ask for gigabytes.
+    if (Fits(r.gsenOffset, r.gsenSize, length)) {
+        const std::uint8_t* raw = nullptr;
+        int count = -1;
+        if (!r.gsenTrack.empty()) {
+            count = static_cast<int>(std::min<std::size_t>(r.gsenTrack.size(), std::numeric_limits<int>::max()));
+        } else if (r.gsenSize != 0) {
+            gsenBlock_.resize(r.gsenSize);
+            if (PReadAll(fd, r.gsenOffset, gsenBlock_.data(), r.gsenSize)) {
+                gsenBlockSize_ = r.gsenSize;
+                raw = gsenBlock_.data();
+                count = static_cast<int>(r.gsenSize / kGsenTripleSize);
+            } else {
+                gsenBlock_.clear();
+            }
+        }
+        if (graph_ && count >= 0) {
+            graph_->SetRange(static_cast<double>((r.gsenAttr >> 8) & 0xff), 2.0);
+            graph_->ClearData();
+            graph_->SetData(raw, count, r.gsenTrack);
+            graph_->UpdateTimeSpan();
+            const std::uint8_t perSecond = static_cast<std::uint8_t>(r.gsenAttr & 0xff);
+            // Without a rate byte the rate is derived from the duration; a recording without one gets 0,
+            // which the graph takes as "unknown", instead of an infinite rate.
+            double rate = perSecond / 1000.0;
+            if (perSecond == 0) rate = r.durationMs != 0 ? static_cast<double>(count) / r.durationMs : 0.0;
+            graph_->SetSampleRate(rate);
+            graph_->SetPixelsPerMs(0.01);
+            graph_->SetViewMode(2);
+        }
+    }
+
+    if (EndsWith(r.name, ".mp4") && !r.gpsTrack.empty()) {
+        if (map_) DrawRoute(*map_, r.gpsTrack);
+    } else if (Fits(r.gpsOffset, r.gpsSize, length) && r.gpsSize != 0) {
+        gpsBlock_.resize((r.gpsSize + kGpsRecordSize - 1) / kGpsRecordSize);
+        if (PReadAll(fd, r.gpsOffset, gpsBlock_.data(), r.gpsSize)) {
+            gpsBlockSize_ = r.gpsSize;
+            if (map_) DrawRoute(*map_, GpsSamples());
+        } else {
+            gpsBlock_.clear();
+        }
+    }
+    ::close(fd);
+    return 1;
+}
+
+std::span<const GpsSample> RecordingCatalogue::GpsSamples() const {
+    if (currentIndex_ >= 0 && currentIndex_ < GetCount()) {
+        const VideoFileInfo& r = recordings_[static_cast<std::size_t>(currentIndex_)];
+        if (!r.gpsTrack.empty()) return r.gpsTrack;
+    }
+    return {gpsBlock_.data(), gpsBlockSize_ / kGpsRecordSize};
+}
+
+int RecordingCatalogue::SyncToTime(std::int64_t timeMs, bool graphShown, bool mapShown) {
+    const std::span<const GpsSample> samples = GpsSamples();
+    if (graph_) {
+        graph_->SetDimmed(false);
+        graph_->SetPosition(static_cast<int>(std::clamp<std::int64_t>(timeMs, std::numeric_limits<int>::min(),
+                                                                      std::numeric_limits<int>::max())));
+    }
+    auto noFix = [this] {
+        if (instrumentPanel_) {
+            instrumentPanel_->SetImageIndex(0);
+            instrumentPanel_->SetSpeed(0, false);
+        }
+        return 0;
+    };
+    if (samples.empty()) return noFix();
+    const double at = std::trunc(static_cast<double>(timeMs) * gpsRate_ / 1000.0);
+    if (!(at >= 0 && at < static_cast<double>(samples.size()))) return noFix();
+    const auto index = static_cast<long long>(at);
+    const GpsSample& s = samples[static_cast<std::size_t>(index)];
+    if (!s.HasFix()) return noFix();
+    double lat = s.latitude, lon = s.longitude;
+    const bool plausible = CheckPosition(lat, lon);
+    // The instruments and the map show this sample already. The lamp keeps the sample's own answer, so a
+    // sample with an implausible position does not light it on its second report.
+    if (index != 0 && index == lastSampleShown_) return plausible ? 1 : 0;
+    lastSampleShown_ = index;
+    if (instrumentPanel_) {
+        instrumentPanel_->SetHeading(s.heading * 2);
+        instrumentPanel_->SetSpeed(s.speed, true);
+    }
+    if (!plausible) return 0;
+    if (mapShown && map_) map_->MovePos(lat, lon, s.heading * 2);
+    return 1;
+}
+
+void RecordingCatalogue::DrawDrivenPath(std::uint32_t timeMs) {
+    if (map_) ::DrawDrivenPath(*map_, GpsSamples(), gpsRate_, timeMs);
+}
+
+// ---- file operations
+
+int RecordingCatalogue::CollectCheckedGroups() {
+    int any = 0;
+    for (std::size_t j = 0; j < groups_.size(); ++j) {
+        groups_[j].checked = groupList_ && groupList_->IsChecked(static_cast<int>(j)) ? 1 : 0;
+        any |= groups_[j].checked;
+    }
+    return any;
+}
+
+FileOpResult RecordingCatalogue::DeleteChecked() {
+    FileOpResult out;
+    if (!CollectCheckedGroups()) return out;
+    out.result = 1;
+    for (int j = static_cast<int>(groups_.size()) - 1; j >= 0; --j) {
+        const FileGroup& g = groups_[static_cast<std::size_t>(j)];
+        if (!g.checked) continue;
+        for (int k = g.count - 1; k >= 0; --k) {
+            const int index = g.first + k;
+            const std::string path = GetPath(index);
+            struct stat st {};
+            const bool known = ::lstat(path.c_str(), &st) == 0;
+            ClearReadOnly(path);
+            if (::unlink(path.c_str()) == 0) {
+                recordings_.erase(recordings_.begin() + index);
+                rows_.erase(rows_.begin() + index);
+                ++out.done;
+            } else {
+                // Not deleted: the file keeps the protection it had.
+                if (known && S_ISREG(st.st_mode)) ::chmod(path.c_str(), st.st_mode & 07777);
+                ++out.failed;
+            }
+        }
+    }
+    if (out.done > 0) {
+        groups_.clear();
+        rows_.clear();
+        DeleteAllListItems();
+        BuildGroups();
+    }
+    return out;
+}
+
+FileOpResult RecordingCatalogue::UnlockChecked() {
+    FileOpResult out;
+    if (!CollectCheckedGroups()) return out;
+    out.result = 1;
+    for (FileGroup& g : groups_) {
+        if (!g.checked) continue;
+        for (int k = 0; k < g.count; ++k) {
+            VideoFileInfo& r = recordings_[static_cast<std::size_t>(g.first + k)];
+            bool ok = true;
+            if (r.flags & recording_flags::kReadOnly) {
+                if (ClearReadOnly(r.FullPath()))
+                    r.flags &= ~recording_flags::kReadOnly;
+                else
+                    ok = false;
+            }
+            if ((r.flags & recording_flags::kMarkedG) && r.name.size() >= 4) {
+                std::string newName = r.name;
+                newName[3] = '_';
+                // Never onto an existing file: if the new name is taken the recording keeps its name and mark.
+                if (RenameNoReplace(r.FullPath(), r.rootFolder + "/" + r.subFolder + "/" + newName)) {
+                    r.name = std::move(newName);
+                    r.flags &= ~recording_flags::kMarkedG;
+                } else {
+                    ok = false;
+                }
+            }
+            ok ? ++out.done : ++out.failed;
+        }
+        g.flags = 0;
+    }
+    DeleteAllListItems();
+    FillLists();
+    return out;
+}
+
+FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination, const OverwriteQuestion& overwrite) {
+    FileOpResult out;
+    if (!CollectCheckedGroups()) return out;
+    out.result = 1;
+    long long total = 0;
+    for (const FileGroup& g : groups_) {
+        if (g.checked) total += g.count;
+    }
+    long long handled = 0;
+    auto progress = [&] {
+        ++handled;
+        if (instrumentPanel_) instrumentPanel_->ShowProgress(static_cast<int>(std::min(handled * 100 / total, 100LL)), true);
+    };
+    if (instrumentPanel_) instrumentPanel_->ShowProgress(0, true);
+    for (const FileGroup& g : groups_) {
+        if (!g.checked) continue;
+        for (int k = 0; k < g.count; ++k) {
+            const VideoFileInfo& r = recordings_[static_cast<std::size_t>(g.first + k)];
+            const std::string source = r.FullPath();
+            const std::string folder = destination + "/" + r.subFolder;
+            const std::string target = folder + "/" + r.name;
+            struct stat st {};
+            if (::stat(folder.c_str(), &st) != 0) MakeFolderPath(folder);
+            if (SameFile(source, target)) {
+                ++out.skipped;
+                progress();
+                continue;
+            }
+            const bool exists = ::lstat(target.c_str(), &st) == 0;
+            if (exists && !(overwrite && overwrite(target))) {
+                ++out.skipped;
+                progress();
+                continue;
+            }
+            switch (CopyFileSafely(source, target, exists)) {
+                case CopyOutcome::Copied:
+                    ++out.done;
+                    break;
+                case CopyOutcome::SameFile:
+                    ++out.skipped;
+                    break;
+                case CopyOutcome::Failed:
+                    ++out.failed;
+                    break;
+            }
+            progress();
+        }
+    }
+    if (instrumentPanel_) instrumentPanel_->ShowProgress(0, false);
+    return out;
+}
