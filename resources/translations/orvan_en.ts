@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About ZOV...</source>
+        <extracomment>About box title and the entry added to the window menu; keep one &amp; before the accelerator letter</extracomment>
+        <translation>&amp;About ZOV...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>Message box when the video engine reports an error</extracomment>
+        <translation>Media player encountered a error.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>Message when the network layer cannot be started</extracomment>
+        <translation>Windows sockets initialization failed.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>Title of the media source dialog</extracomment>
+        <translation>Select a media</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Google Map</translation>
+    </message>
+    <message id="106">
+        <source>BaiDu Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>BaiDu Map</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>Cancel</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Button of the configuration dialog</extracomment>
+        <translation>Apply</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>Title of the configuration dialog</extracomment>
+        <translation>Config</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Disk</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Folder</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>File</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Select language</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Select map</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Group</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Resolution</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Start Time</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Length</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>File Size</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>File Name</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>End Time</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Folder</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>Message after a KML export; %s is the written file</extracomment>
+        <translation>Save KML file: %s OK.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>Message after a failed KML export; %s is the file</extracomment>
+        <translation>Save KML file:%s Failed.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>Caption of the KML export message</extracomment>
+        <translation>Save KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>Caption of the delete confirmation</extracomment>
+        <translation>Delete Files</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>Delete confirmation</extracomment>
+        <translation>Are you sure to delete the checked files?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>Title of the folder pickers</extracomment>
+        <translation>Select a folder</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>Message box caption</extracomment>
+        <translation>Warning</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>Save as: the target folder is missing</extracomment>
+        <translation>Folder is not exist.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>Start-up message when the video library cannot be loaded</extracomment>
+        <translation>Loading video component failed. Please reinstall this program again.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Play/Pause video</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>File operations without ticked files</extracomment>
+        <translation>No seletected files. Please select some files and try this operation again.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>An operation that needs recordings while the list is empty</extracomment>
+        <translation>No files in list.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Set Small Window Size.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Set Medium Window Size.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Set Large Window Size.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>Caption of the overwrite question</extracomment>
+        <translation>Confirm to overwrite the file.</translation>
+    </message>
+    <message id="141">
+        <source>File "%s" is already exist. Are you sure to overwrite it?</source>
+        <extracomment>Overwrite question; %s is the file name</extracomment>
+        <translation>File "%s" is already exist. Are you sure to overwrite it?</translation>
+    </message>
+    <message id="142">
+        <source>Copying files...</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Copying files...</translation>
+    </message>
+    <message id="143">
+        <source>Copying files failed.</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Copying files failed.</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>Title of the file selection dialog</extracomment>
+        <translation>Confirm file selection</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>Caption of information messages</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Open files</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Snapshot</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Save as</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Del files</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Configuration</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Slower speed</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Stop</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Faster speed</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Volume On/Off</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Auto Play next file.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Rotate 180</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Save GPS data to KML file</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Turn On/Off Map</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Turn On/Off G-Sensor curve</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Unlock files</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Close AP</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Max window</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Min window</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>About</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Change Speed Unit KPH/MPH.</translation>
+    </message>
+    <message id="1065">
+        <source>Yandex Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Yandex Map</translation>
+    </message>
+</context>
+</TS>

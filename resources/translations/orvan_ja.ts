@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About ZOV...</source>
+        <extracomment>About box title and the entry added to the window menu; keep one &amp; before the accelerator letter</extracomment>
+        <translation>ZOV について(&amp;A)...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>Message box when the video engine reports an error</extracomment>
+        <translation>メディア プレーヤーでエラーが発生しました。</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>Message when the network layer cannot be started</extracomment>
+        <translation>Windows ソケットの初期化に失敗しました。</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>Title of the media source dialog</extracomment>
+        <translation>メディアの選択</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Google マップ</translation>
+    </message>
+    <message id="106">
+        <source>BaiDu Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>BaiDu マップ</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Button of the configuration dialog</extracomment>
+        <translation>適用</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>Title of the configuration dialog</extracomment>
+        <translation>構成</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>ディスク</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>フォルダー</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>ファイル</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>言語の選択</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>地図の選択</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>グループ</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>解像度</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>開始時刻</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>長さ</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ファイル サイズ</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ファイル名</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>終了時刻</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>フォルダー</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>Message after a KML export; %s is the written file</extracomment>
+        <translation>KML ファイルの保存: %s に成功しました。</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>Message after a failed KML export; %s is the file</extracomment>
+        <translation>KML ファイルの保存: %s に失敗しました。</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>Caption of the KML export message</extracomment>
+        <translation>KML の保存</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>Caption of the delete confirmation</extracomment>
+        <translation>ファイルの削除</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>Delete confirmation</extracomment>
+        <translation>チェックしたファイルを削除してもよろしいですか?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>Title of the folder pickers</extracomment>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>Message box caption</extracomment>
+        <translation>警告</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>Save as: the target folder is missing</extracomment>
+        <translation>フォルダーが存在しません。</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>Start-up message when the video library cannot be loaded</extracomment>
+        <translation>ビデオ コンポーネントの読み込みに失敗しました。このプログラムを再インストールしてください。</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ビデオの再生/一時停止</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>File operations without ticked files</extracomment>
+        <translation>ファイルが選択されていません。ファイルを選択してから、もう一度操作してください。</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>An operation that needs recordings while the list is empty</extracomment>
+        <translation>リストにファイルがありません。</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ウィンドウを小サイズにします。</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ウィンドウを中サイズにします。</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ウィンドウを大サイズにします。</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>Caption of the overwrite question</extracomment>
+        <translation>ファイルの上書きの確認</translation>
+    </message>
+    <message id="141">
+        <source>File "%s" is already exist. Are you sure to overwrite it?</source>
+        <extracomment>Overwrite question; %s is the file name</extracomment>
+        <translation>ファイル "%s" は既に存在します。上書きしてもよろしいですか?</translation>
+    </message>
+    <message id="142">
+        <source>Copying files...</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>ファイルをコピーしています...</translation>
+    </message>
+    <message id="143">
+        <source>Copying files failed.</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>ファイルのコピーに失敗しました。</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>Title of the file selection dialog</extracomment>
+        <translation>ファイル選択の確認</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>Caption of information messages</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>スナップショット</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ファイルの削除</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>設定</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>再生速度を下げる</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>停止</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>再生速度を上げる</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>音量</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ミュートのオン/オフ</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>次のファイルを自動再生します。</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>180° 回転</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>GPS データを KML ファイルに保存</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>地図のオン/オフ</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>G センサー曲線のオン/オフ</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ファイルのロック解除</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>アプリケーションを閉じる</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ウィンドウの最大化</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>ウィンドウの最小化</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>バージョン情報</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>速度の単位を切り替えます (KPH/MPH)。</translation>
+    </message>
+    <message id="1065">
+        <source>Yandex Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Yandex マップ</translation>
+    </message>
+</context>
+</TS>

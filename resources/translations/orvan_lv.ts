@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="lv_LV" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About ZOV...</source>
+        <extracomment>About box title and the entry added to the window menu; keep one &amp; before the accelerator letter</extracomment>
+        <translation>&amp;Par ZOV...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>Message box when the video engine reports an error</extracomment>
+        <translation>Multivides atskaņotājā radās kļūda.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>Message when the network layer cannot be started</extracomment>
+        <translation>Neizdevās inicializēt Windows Sockets.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>Title of the media source dialog</extracomment>
+        <translation>Izvēlieties datu nesēju</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Google karte</translation>
+    </message>
+    <message id="106">
+        <source>BaiDu Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>BaiDu karte</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>Labi</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>Atcelt</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Button of the configuration dialog</extracomment>
+        <translation>Lietot</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>Title of the configuration dialog</extracomment>
+        <translation>Konfigurācija</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Disks</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Mape</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Fails</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Izvēlieties valodu</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Izvēlieties karti</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Grupa</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Izšķirtspēja</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Sākuma laiks</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Garums</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Faila lielums</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Faila nosaukums</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Beigu laiks</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Mape</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>Message after a KML export; %s is the written file</extracomment>
+        <translation>KML faila saglabāšana: %s izdevās.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>Message after a failed KML export; %s is the file</extracomment>
+        <translation>KML faila saglabāšana: %s neizdevās.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>Caption of the KML export message</extracomment>
+        <translation>Saglabāt KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>Caption of the delete confirmation</extracomment>
+        <translation>Dzēst failus</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>Delete confirmation</extracomment>
+        <translation>Vai tiešām dzēst atzīmētos failus?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>Title of the folder pickers</extracomment>
+        <translation>Izvēlieties mapi</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>Message box caption</extracomment>
+        <translation>Brīdinājums</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>Save as: the target folder is missing</extracomment>
+        <translation>Mape nepastāv.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>Start-up message when the video library cannot be loaded</extracomment>
+        <translation>Neizdevās ielādēt video komponentu. Lūdzu, pārinstalējiet šo programmu.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Atskaņot/pauzēt video</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>File operations without ticked files</extracomment>
+        <translation>Nav atlasītu failu. Lūdzu, atlasiet failus un mēģiniet vēlreiz.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>An operation that needs recordings while the list is empty</extracomment>
+        <translation>Sarakstā nav failu.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Mazs loga izmērs.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Vidējs loga izmērs.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Liels loga izmērs.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>Caption of the overwrite question</extracomment>
+        <translation>Apstipriniet faila pārrakstīšanu.</translation>
+    </message>
+    <message id="141">
+        <source>File "%s" is already exist. Are you sure to overwrite it?</source>
+        <extracomment>Overwrite question; %s is the file name</extracomment>
+        <translation>Fails "%s" jau pastāv. Vai tiešām to pārrakstīt?</translation>
+    </message>
+    <message id="142">
+        <source>Copying files...</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Notiek failu kopēšana...</translation>
+    </message>
+    <message id="143">
+        <source>Copying files failed.</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Neizdevās nokopēt failus.</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>Title of the file selection dialog</extracomment>
+        <translation>Apstipriniet failu atlasi</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>Caption of information messages</extracomment>
+        <translation>Labi</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Atvērt failus</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Momentuzņēmums</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Saglabāt kā</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Dzēst failus</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Iestatījumi</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Lēnāk</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Apturēt</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ātrāk</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Skaļums</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ieslēgt/izslēgt skaņu</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Automātiski atskaņot nākamo failu.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Pagriezt par 180°</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Saglabāt GPS datus KML failā</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ieslēgt/izslēgt karti</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ieslēgt/izslēgt G sensora līkni</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Atbloķēt failus</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Aizvērt programmu</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Maksimizēt logu</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Minimizēt logu</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Par programmu</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Mainīt ātruma mērvienību km/h / mph.</translation>
+    </message>
+    <message id="1065">
+        <source>Yandex Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Yandex karte</translation>
+    </message>
+</context>
+</TS>

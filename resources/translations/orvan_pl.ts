@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About ZOV...</source>
+        <extracomment>About box title and the entry added to the window menu; keep one &amp; before the accelerator letter</extracomment>
+        <translation>&amp;O programie ZOV...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>Message box when the video engine reports an error</extracomment>
+        <translation>Wystąpił błąd odtwarzacza multimediów.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>Message when the network layer cannot be started</extracomment>
+        <translation>Inicjalizacja Windows Sockets nie powiodła się.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>Title of the media source dialog</extracomment>
+        <translation>Wybierz nośnik</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Mapa Google</translation>
+    </message>
+    <message id="106">
+        <source>BaiDu Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Mapa BaiDu</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>Anuluj</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Button of the configuration dialog</extracomment>
+        <translation>Zastosuj</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>Title of the configuration dialog</extracomment>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Dysk</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Katalog</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Plik</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Wybierz język</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Wybierz mapę</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Grupa</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Rozdzielczość</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Czas rozpoczęcia</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Długość</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Rozmiar pliku</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Nazwa pliku</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Czas zakończenia</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Katalog</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>Message after a KML export; %s is the written file</extracomment>
+        <translation>Zapisano plik KML: %s.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>Message after a failed KML export; %s is the file</extracomment>
+        <translation>Nie udało się zapisać pliku KML: %s.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>Caption of the KML export message</extracomment>
+        <translation>Zapis KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>Caption of the delete confirmation</extracomment>
+        <translation>Usuń pliki</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>Delete confirmation</extracomment>
+        <translation>Czy na pewno usunąć zaznaczone pliki?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>Title of the folder pickers</extracomment>
+        <translation>Wybierz katalog</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>Message box caption</extracomment>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>Save as: the target folder is missing</extracomment>
+        <translation>Katalog nie istnieje.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>Start-up message when the video library cannot be loaded</extracomment>
+        <translation>Nie udało się załadować komponentu wideo. Zainstaluj program ponownie.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Odtwórz/wstrzymaj wideo</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>File operations without ticked files</extracomment>
+        <translation>Nie wybrano plików. Wybierz pliki i spróbuj ponownie.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>An operation that needs recordings while the list is empty</extracomment>
+        <translation>Brak plików na liście.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ustaw mały rozmiar okna.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ustaw średni rozmiar okna.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ustaw duży rozmiar okna.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>Caption of the overwrite question</extracomment>
+        <translation>Potwierdź zastąpienie pliku.</translation>
+    </message>
+    <message id="141">
+        <source>File "%s" is already exist. Are you sure to overwrite it?</source>
+        <extracomment>Overwrite question; %s is the file name</extracomment>
+        <translation>Plik "%s" już istnieje. Czy na pewno go zastąpić?</translation>
+    </message>
+    <message id="142">
+        <source>Copying files...</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Kopiowanie plików...</translation>
+    </message>
+    <message id="143">
+        <source>Copying files failed.</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Kopiowanie plików nie powiodło się.</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>Title of the file selection dialog</extracomment>
+        <translation>Potwierdź wybór plików</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>Caption of information messages</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Otwórz pliki</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zrzut klatki</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Usuń pliki</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Ustawienia</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Wolniej</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Szybciej</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Głośność</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Włącz/wyłącz dźwięk</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Automatycznie odtwarzaj następny plik.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Obróć o 180°</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zapisz dane GPS do pliku KML</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Pokaż/ukryj mapę</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Pokaż/ukryj wykres czujnika G</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Odblokuj pliki</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zamknij program</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Maksymalizuj okno</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Minimalizuj okno</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>O programie</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zmień jednostkę prędkości km/h / mph.</translation>
+    </message>
+    <message id="1065">
+        <source>Yandex Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Mapa Yandex</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk_SK" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About ZOV...</source>
+        <extracomment>About box title and the entry added to the window menu; keep one &amp; before the accelerator letter</extracomment>
+        <translation>&amp;O programe ZOV...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>Message box when the video engine reports an error</extracomment>
+        <translation>V prehrávači médií sa vyskytla chyba.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>Message when the network layer cannot be started</extracomment>
+        <translation>Inicializácia Windows Sockets zlyhala.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>Title of the media source dialog</extracomment>
+        <translation>Vyberte médium</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Mapa Google</translation>
+    </message>
+    <message id="106">
+        <source>BaiDu Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Mapa BaiDu</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Button of the configuration and media source dialogs</extracomment>
+        <translation>Zrušiť</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Button of the configuration dialog</extracomment>
+        <translation>Použiť</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>Title of the configuration dialog</extracomment>
+        <translation>Konfigurácia</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Jednotka</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Priečinok</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>Kind of source in the media source dialog</extracomment>
+        <translation>Súbor</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Vyberte jazyk</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>Group caption in the configuration dialog</extracomment>
+        <translation>Vyberte mapu</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Skupina</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Rozlíšenie</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Čas začiatku</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Dĺžka</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Veľkosť súboru</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Názov súboru</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Čas konca</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>Column header of the group and file lists</extracomment>
+        <translation>Priečinok</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>Message after a KML export; %s is the written file</extracomment>
+        <translation>Uloženie súboru KML: %s prebehlo úspešne.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>Message after a failed KML export; %s is the file</extracomment>
+        <translation>Uloženie súboru KML: %s zlyhalo.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>Caption of the KML export message</extracomment>
+        <translation>Uloženie KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>Caption of the delete confirmation</extracomment>
+        <translation>Odstrániť súbory</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>Delete confirmation</extracomment>
+        <translation>Naozaj chcete odstrániť označené súbory?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>Title of the folder pickers</extracomment>
+        <translation>Vyberte priečinok</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>Message box caption</extracomment>
+        <translation>Upozornenie</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>Save as: the target folder is missing</extracomment>
+        <translation>Priečinok neexistuje.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>Start-up message when the video library cannot be loaded</extracomment>
+        <translation>Načítanie video komponentu zlyhalo. Nainštalujte program znova.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Prehrať/pozastaviť video</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>File operations without ticked files</extracomment>
+        <translation>Nie sú vybrané žiadne súbory. Vyberte súbory a skúste operáciu znova.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>An operation that needs recordings while the list is empty</extracomment>
+        <translation>V zozname nie sú žiadne súbory.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Malá veľkosť okna.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Stredná veľkosť okna.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Veľká veľkosť okna.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>Caption of the overwrite question</extracomment>
+        <translation>Potvrďte prepísanie súboru.</translation>
+    </message>
+    <message id="141">
+        <source>File "%s" is already exist. Are you sure to overwrite it?</source>
+        <extracomment>Overwrite question; %s is the file name</extracomment>
+        <translation>Súbor "%s" už existuje. Naozaj ho chcete prepísať?</translation>
+    </message>
+    <message id="142">
+        <source>Copying files...</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Kopírujú sa súbory...</translation>
+    </message>
+    <message id="143">
+        <source>Copying files failed.</source>
+        <extracomment>Reserved; not shown at present</extracomment>
+        <translation>Kopírovanie súborov zlyhalo.</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>Title of the file selection dialog</extracomment>
+        <translation>Potvrďte výber súborov</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>Caption of information messages</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Otvoriť súbory</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Snímka</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Uložiť ako</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Odstrániť súbory</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Nastavenia</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Pomalšie</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zastaviť</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Rýchlejšie</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Hlasitosť</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zapnúť/vypnúť zvuk</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Automaticky prehrať ďalší súbor.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Otočiť o 180°</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Uložiť údaje GPS do súboru KML</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zapnúť/vypnúť mapu</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zapnúť/vypnúť krivku G-senzora</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Odomknúť súbory</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zavrieť aplikáciu</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Maximalizovať okno</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Minimalizovať okno</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>O programe</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>Tooltip of a main window button</extracomment>
+        <translation>Zmeniť jednotku rýchlosti km/h / mph.</translation>
+    </message>
+    <message id="1065">
+        <source>Yandex Map</source>
+        <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
+        <translation>Mapa Yandex</translation>
+    </message>
+</context>
+</TS>
