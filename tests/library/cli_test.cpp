@@ -161,3 +161,31 @@ TEST_F(Cli, ErrorsGoToStderrWithStatusOne) {
         EXPECT_EQ(Lines(r.err).size() >= 1, true) << args;
     }
 }
+
+TEST_F(Cli, TheFourSubcommandsOnTheSampleCard) {
+    const char* maker = std::getenv("ORVAN_SAMPLE_CARD");
+    ASSERT_NE(maker, nullptr);
+    const std::string card = dir_ + "/sample";
+    ASSERT_EQ(std::system(("'" + std::string(maker) + "' '" + card + "' 2>/dev/null").c_str()), 0);
+
+    const RunOutput scan = Tool("scan '" + card + "'");
+    ASSERT_EQ(scan.status, 0) << scan.err;
+    const auto j = nlohmann::json::parse(scan.out);
+    ASSERT_EQ(j["recordings"].size(), 20u);
+    for (const auto& r : j["recordings"]) EXPECT_EQ(r["parseResult"], 0) << r["name"];
+    EXPECT_EQ(j["rows"].size(), 20u);
+
+    for (const char* file : {"DCIM/Movie/FILE0001F.mp4", "DCIM/MovieF/MOVI0005F.AVI", "DCIM/Clip/CLIP0007F.MOV"}) {
+        const RunOutput track = Tool("track '" + card + "/" + file + "'");
+        ASSERT_EQ(track.status, 0) << file << track.err;
+        EXPECT_GE(Lines(track.out).size(), 50u) << file;
+        const RunOutput kml = Tool("kml '" + card + "/" + file + "' --out '" + dir_ + "/kml'");
+        ASSERT_EQ(kml.status, 0) << file << kml.err;
+        EXPECT_EQ(Shell("xmllint --noout '" + Lines(kml.out).at(0) + "'", dir_ + "/lint").status, 0) << file;
+    }
+    const RunOutput gpx = Tool("gpx '" + card + "' --out '" + dir_ + "/gpx'");
+    ASSERT_EQ(gpx.status, 0) << gpx.err;
+    const auto files = Lines(gpx.out);
+    EXPECT_EQ(files.size(), j["groups"].size());
+    for (const auto& f : files) EXPECT_EQ(Shell("xmllint --noout '" + f + "'", dir_ + "/lint").status, 0) << f;
+}
