@@ -1,0 +1,33 @@
+// main of the playback tests. The environment the binding reads (library name, instance arguments, Qt
+// platform) is set here from PLAYBACK_TEST_ENV (NAME=value items separated by '|'), before anything reads it,
+// unless the caller set it already; then a Qt application is made, since the binding asks Qt for the platform
+// when it starts the engine. Listing the tests, or running without a display, makes no application: the
+// real-engine tests then skip.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+
+int main(int argc, char** argv) {
+    std::istringstream env(PLAYBACK_TEST_ENV);
+    for (std::string item; std::getline(env, item, '|');) {
+        const std::size_t eq = item.find('=');
+        if (eq != std::string::npos) setenv(item.substr(0, eq).c_str(), item.substr(eq + 1).c_str(), 0);
+    }
+
+    bool listing = false;
+    for (int i = 1; i < argc; ++i) listing |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const char* display = std::getenv("DISPLAY");
+    const bool canShow = (platform && *platform) || (display && *display);
+    std::unique_ptr<QGuiApplication> app;
+    if (!listing && canShow) app = std::make_unique<QGuiApplication>(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
