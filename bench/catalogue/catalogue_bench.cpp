@@ -9,7 +9,7 @@ namespace {
 
 // Lists that keep what a list widget would: the texts of each row.
 class Lists : public GroupListView, public FileListView {
-public:
+  public:
     void DeleteAllItems() override { rows.clear(); }
     void SetDropHilited(int, bool) override {}
     void EnsureVisible(int) override {}

@@ -50,7 +50,8 @@ std::vector<GpsSample> Gps(int minute, int yearBase) {
 }
 
 // Writes head, a hole of holeBytes, then tail.
-void WriteSparse(const std::string& path, const std::string& head, std::uint64_t holeBytes, const std::string& tail) {
+void WriteSparse(const std::string& path, const std::string& head, std::uint64_t holeBytes,
+                 const std::string& tail) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(head.data(), static_cast<std::streamsize>(head.size()));
     out.seekp(static_cast<std::streamoff>(head.size() + holeBytes));
@@ -64,15 +65,18 @@ void MakeAvi(const std::string& path, int minute) {
                              Chunk("gsea", RateWord(10, 4));
     const std::string hdrl = AviHdrl(33333, 1800, 1920, 1080);
     const std::uint64_t total = 12 + hdrl.size() + 12 + kPictureBytes + tail.size();
-    const std::string head = Bytes().tag("RIFF").le32(static_cast<std::uint32_t>(total - 8)).tag("AVI ").str() + hdrl +
-                             Bytes().tag("LIST").le32(static_cast<std::uint32_t>(kPictureBytes + 4)).tag("movi").str();
+    const std::string head =
+        Bytes().tag("RIFF").le32(static_cast<std::uint32_t>(total - 8)).tag("AVI ").str() + hdrl +
+        Bytes().tag("LIST").le32(static_cast<std::uint32_t>(kPictureBytes + 4)).tag("movi").str();
     WriteSparse(path, head, kPictureBytes, tail);
 }
 
 void MakeMov(const std::string& path, int minute) {
     const std::string tail = MoovBox(90000, 5400000, 1920, 1080, true) + Box("gpsa", RateWord(1)) +
-                             Box("gps0", GpsBytes(Gps(minute, 2000))) + Box("gsen", std::string(1800, '\x02'));
-    const std::string head = FtypBox() + Bytes().be32(static_cast<std::uint32_t>(kPictureBytes + 8)).tag("mdat").str();
+                             Box("gps0", GpsBytes(Gps(minute, 2000))) +
+                             Box("gsen", std::string(1800, '\x02'));
+    const std::string head =
+        FtypBox() + Bytes().be32(static_cast<std::uint32_t>(kPictureBytes + 8)).tag("mdat").str();
     WriteSparse(path, head, kPictureBytes, tail);
 }
 
@@ -163,7 +167,8 @@ ToolFigure RunTool(const std::string& tool, const std::string& card) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     std::string scan = "scan";
-    std::vector<char*> argv = {const_cast<char*>(tool.c_str()), scan.data(), const_cast<char*>(card.c_str()), nullptr};
+    std::vector<char*> argv = {const_cast<char*>(tool.c_str()), scan.data(), const_cast<char*>(card.c_str()),
+                               nullptr};
     ToolFigure best{1e9, 1e9};
     for (int run = 0; run < 4; ++run) {
         const auto t0 = std::chrono::steady_clock::now();
@@ -174,7 +179,8 @@ ToolFigure RunTool(const std::string& tool, const std::string& card) {
         wait4(pid, &status, 0, &ru);
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return {};
-        const double cpu = ru.ru_utime.tv_sec + ru.ru_utime.tv_usec / 1e6 + ru.ru_stime.tv_sec + ru.ru_stime.tv_usec / 1e6;
+        const double cpu =
+            ru.ru_utime.tv_sec + ru.ru_utime.tv_usec / 1e6 + ru.ru_stime.tv_sec + ru.ru_stime.tv_usec / 1e6;
         if (run > 0) best = {std::min(best.wall, s), std::min(best.cpu, cpu)};
     }
     posix_spawn_file_actions_destroy(&actions);
@@ -185,12 +191,13 @@ void Print(const char* what, const Figure& f, std::uint64_t cardBytes, double ta
     const double rate = f.recordings / f.seconds;
     char target[64] = "no target of its own";
     if (targetPerSecond > 0)
-        std::snprintf(target, sizeof(target), "target >= %.0f: %s", targetPerSecond, rate >= targetPerSecond ? "met" : "MISSED");
-    std::printf("%-22s %4d recordings in %7.1f ms = %7.0f recordings/s (%s); read %.2f MB of %.0f MB "
-                "= %.3f%% (target < 1%%: %s)\n",
-                what, f.recordings, f.seconds * 1000, rate, target,
-                f.bytesRead / 1e6, cardBytes / 1e6, 100.0 * f.bytesRead / cardBytes,
-                f.bytesRead * 100 < cardBytes ? "met" : "MISSED");
+        std::snprintf(target, sizeof(target), "target >= %.0f: %s", targetPerSecond,
+                      rate >= targetPerSecond ? "met" : "MISSED");
+    std::printf(
+        "%-22s %4d recordings in %7.1f ms = %7.0f recordings/s (%s); read %.2f MB of %.0f MB "
+        "= %.3f%% (target < 1%%: %s)\n",
+        what, f.recordings, f.seconds * 1000, rate, target, f.bytesRead / 1e6, cardBytes / 1e6,
+        100.0 * f.bytesRead / cardBytes, f.bytesRead * 100 < cardBytes ? "met" : "MISSED");
 }
 
 }  // namespace
@@ -215,10 +222,11 @@ int main(int argc, char** argv) {
             return 1;
         }
         // Process start (loading FFmpeg and its libraries) and the JSON output are included.
-        std::printf("%-22s %4d recordings in %7.1f ms = %7.0f recordings/s wall; %7.1f ms CPU = %7.0f recordings/s "
-                    "(target >= 500: %s)\n",
-                    "orvan-telemetry scan", all.recordings, f.wall * 1000, all.recordings / f.wall, f.cpu * 1000,
-                    all.recordings / f.cpu, all.recordings / f.wall >= 500 ? "met" : "MISSED on wall time");
+        std::printf(
+            "%-22s %4d recordings in %7.1f ms = %7.0f recordings/s wall; %7.1f ms CPU = %7.0f recordings/s "
+            "(target >= 500: %s)\n",
+            "orvan-telemetry scan", all.recordings, f.wall * 1000, all.recordings / f.wall, f.cpu * 1000,
+            all.recordings / f.cpu, all.recordings / f.wall >= 500 ? "met" : "MISSED on wall time");
     }
     return 0;
 }

@@ -42,7 +42,8 @@ KmlExport ExportKml(const RecordingCatalogue& catalogue, const std::string& fold
     ::close(tmp.fd);
     KmlWriter writer;
     bool ok = writer.OpenForWrite(tmp.path) == 1;
-    const std::string car = "\"" + r.subFolder + "\\" + r.name + "\"" + LocalTimeText(r.startTime, " %Y/%m/%d %H:%M:%S");
+    const std::string car =
+        "\"" + r.subFolder + "\\" + r.name + "\"" + LocalTimeText(r.startTime, " %Y/%m/%d %H:%M:%S");
     ok = ok && writer.WriteHeader(r.name, "", car) == 1;
     for (const GpsSample& s : catalogue.GpsSamples()) {
         if (!ok) break;

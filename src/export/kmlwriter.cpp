@@ -17,30 +17,31 @@ int KmlWriter::Put(const std::string& text) {
 int KmlWriter::WriteHeader(const std::string& name, const std::string& description,
                            const std::string& carDescription) {
     if (!file_) return 0;
-    return Put("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"
-               "  <Document>\n"
-               "    <name>" +
-               XmlText(name) +
-               "</name>\n"
-               "\t<description>" +
-               XmlText(description) +
-               "</description>\n"
-               "    <Style id=\"blueLine\">\n"
-               "      <LineStyle>\n"
-               "        <color>ffff0000</color>\n"
-               "        <width>4</width>\n"
-               "      </LineStyle>\n"
-               "    </Style>\n"
-               "    <Placemark>\n"
-               "      <name>CAR PATH</name>\n"
-               "      <description>GPS Path of Car DV " +
-               XmlText(carDescription) +
-               "</description>\n"
-               "      <styleUrl>#blueLine</styleUrl>\n"
-               "      <LineString>\n"
-               "        <altitudeMode>relative</altitudeMode>\n"
-               "        <coordinates>\n");
+    return Put(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"
+        "  <Document>\n"
+        "    <name>" +
+        XmlText(name) +
+        "</name>\n"
+        "\t<description>" +
+        XmlText(description) +
+        "</description>\n"
+        "    <Style id=\"blueLine\">\n"
+        "      <LineStyle>\n"
+        "        <color>ffff0000</color>\n"
+        "        <width>4</width>\n"
+        "      </LineStyle>\n"
+        "    </Style>\n"
+        "    <Placemark>\n"
+        "      <name>CAR PATH</name>\n"
+        "      <description>GPS Path of Car DV " +
+        XmlText(carDescription) +
+        "</description>\n"
+        "      <styleUrl>#blueLine</styleUrl>\n"
+        "      <LineString>\n"
+        "        <altitudeMode>relative</altitudeMode>\n"
+        "        <coordinates>\n");
 }
 
 int KmlWriter::WritePoint(double latitude, double longitude, int altitude) {

@@ -7,12 +7,13 @@
 // The KML 2.2 file of one route: UTF-8 without a byte-order mark, LF line ends, the layout the player has
 // always written (viewers and scripts downstream compare these files byte for byte).
 class KmlWriter {
-public:
+  public:
     // Creates or truncates the file. 1, or 0 when it cannot be created.
     int OpenForWrite(const std::string& path);
     // Lines 1 to 18. The texts are UTF-8 and are XML-escaped here. 0 when the file is not open or a write
     // failed.
-    int WriteHeader(const std::string& name, const std::string& description, const std::string& carDescription);
+    int WriteHeader(const std::string& name, const std::string& description,
+                    const std::string& carDescription);
     // "%f,%f,%d": longitude, latitude, altitude.
     int WritePoint(double latitude, double longitude, int altitude);
     // Writes the closing lines and closes the file. 0 when the file was not open or any write since
@@ -20,7 +21,7 @@ public:
     int WriteFooter();
     bool IsOpen() const { return file_ != nullptr; }
 
-private:
+  private:
     int Put(const std::string& text);
 
     struct Closer {

@@ -55,7 +55,8 @@ bool CopyContents(int in, int out, std::uint64_t size) {
         char probe;
         if (::pread(in, &probe, 1, static_cast<off_t>(done)) == 0) return true;
     }
-    if (::lseek(in, static_cast<off_t>(done), SEEK_SET) < 0 || ::lseek(out, static_cast<off_t>(done), SEEK_SET) < 0)
+    if (::lseek(in, static_cast<off_t>(done), SEEK_SET) < 0 ||
+        ::lseek(out, static_cast<off_t>(done), SEEK_SET) < 0)
         return false;
     static constexpr std::size_t kChunk = 1 << 20;
     std::string buf(kChunk, '\0');
@@ -100,7 +101,8 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
            sa.st_ino == sb.st_ino;
 }
@@ -112,7 +114,8 @@ TempFile CreateTempFile(const std::string& folder, const std::string& stem) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[32];
         std::snprintf(suffix, sizeof(suffix), ".%08x%04x.part", rd(), counter++ & 0xffff);
-        const std::string path = folder + (folder.empty() || folder.back() == '/' ? "" : "/") + "." + stem + suffix;
+        const std::string path =
+            folder + (folder.empty() || folder.back() == '/' ? "" : "/") + "." + stem + suffix;
         const int fd = OpenRetry(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd >= 0) {
             t.fd = fd;

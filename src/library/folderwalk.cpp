@@ -18,7 +18,9 @@ bool IsNameChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '-';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // One open folder of the walk.
 struct Level {
@@ -47,7 +49,8 @@ bool FatHiddenOrSystem(int folderFd, const char* name) {
     const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return false;
     __u32 attrs = 0;
-    const bool hidden = ::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs) == 0 && (attrs & (ATTR_HIDDEN | ATTR_SYS));
+    const bool hidden =
+        ::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs) == 0 && (attrs & (ATTR_HIDDEN | ATTR_SYS));
     ::close(fd);
     return hidden;
 }

@@ -14,7 +14,8 @@ struct WalkEntry {
     const std::string& relativeFolder;  // below the root, every level followed by '/'; empty at the top
     const std::string& name;
     bool isFolder = false;
-    int folderFd = -1;  // the open folder that holds the entry, for *at() calls; valid during the callback only
+    int folderFd =
+        -1;  // the open folder that holds the entry, for *at() calls; valid during the callback only
 };
 
 enum class WalkResult { Done, RootUnreachable };

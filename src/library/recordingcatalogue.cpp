@@ -109,7 +109,8 @@ int RecordingCatalogue::OpenSource(const std::string& rootFolder, const std::str
     if (graph_) graph_->Redraw();
     if (fileName.empty()) {
         filesSeen_ = 0;
-        if (WalkFolder(rootFolder, [this](const WalkEntry& e) { AddScannedFile(e); }) == WalkResult::RootUnreachable)
+        if (WalkFolder(rootFolder, [this](const WalkEntry& e) { AddScannedFile(e); }) ==
+            WalkResult::RootUnreachable)
             return 0;
     } else if (!AddSingleFile(rootFolder, fileName)) {
         return 0;
@@ -146,7 +147,8 @@ void RecordingCatalogue::AddScannedFile(const WalkEntry& entry) {
 }
 
 bool RecordingCatalogue::AddSingleFile(const std::string& folder, const std::string& fileName) {
-    const std::string path = folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+    const std::string path =
+        folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
     if (path.empty() || ::access(path.c_str(), F_OK) != 0) return false;
     SingleRead r = ReadSingleRecording(folder, fileName);
     if (readObserver_) readObserver_(r.info, r.parseResult);
@@ -154,12 +156,15 @@ bool RecordingCatalogue::AddSingleFile(const std::string& folder, const std::str
     return true;
 }
 
-void RecordingCatalogue::Append(VideoFileInfo info) { recordings_.push_back(std::move(info)); }
+void RecordingCatalogue::Append(VideoFileInfo info) {
+    recordings_.push_back(std::move(info));
+}
 
 void RecordingCatalogue::SortByStartTime() {
     // Stable, so recordings with the same start time keep the order the walk found them in.
-    std::stable_sort(recordings_.begin(), recordings_.end(),
-                     [](const VideoFileInfo& a, const VideoFileInfo& b) { return a.startTime < b.startTime; });
+    std::stable_sort(
+        recordings_.begin(), recordings_.end(),
+        [](const VideoFileInfo& a, const VideoFileInfo& b) { return a.startTime < b.startTime; });
 }
 
 void RecordingCatalogue::BuildGroups() {
@@ -209,8 +214,8 @@ void RecordingCatalogue::FillLists() {
     if (fileList_) {
         for (const FileRow& row : rows_) {
             const VideoFileInfo& r = recordings_[static_cast<std::size_t>(row.recordingIndex)];
-            fileList_->AddFileRow(row.groupNumber, row.indexInGroup, r.rootFolder + r.subFolder, r.name, r.startTime,
-                                  r.durationMs, r.fileSize, r.flags);
+            fileList_->AddFileRow(row.groupNumber, row.indexInGroup, r.rootFolder + r.subFolder, r.name,
+                                  r.startTime, r.durationMs, r.fileSize, r.flags);
         }
     }
 }
@@ -263,7 +268,9 @@ int RecordingCatalogue::SelectGroupEntry(int group, int offset) {
     return 1;
 }
 
-std::string RecordingCatalogue::GetPath(int index) const { return GetRecording(index).FullPath(); }
+std::string RecordingCatalogue::GetPath(int index) const {
+    return GetRecording(index).FullPath();
+}
 
 std::string RecordingCatalogue::GetCurrentPath() const {
     if (currentIndex_ < 0 || currentIndex_ >= GetCount()) return std::string();
@@ -315,7 +322,8 @@ int RecordingCatalogue::LoadTelemetry(int index) {
         const std::uint8_t* raw = nullptr;
         int count = -1;
         if (!r.gsenTrack.empty()) {
-            count = static_cast<int>(std::min<std::size_t>(r.gsenTrack.size(), std::numeric_limits<int>::max()));
+            count =
+                static_cast<int>(std::min<std::size_t>(r.gsenTrack.size(), std::numeric_limits<int>::max()));
         } else if (r.gsenSize != 0) {
             gsenBlock_.resize(r.gsenSize);
             if (PReadAll(fd, r.gsenOffset, gsenBlock_.data(), r.gsenSize)) {
@@ -466,7 +474,8 @@ FileOpResult RecordingCatalogue::UnlockChecked() {
             if ((r.flags & recording_flags::kMarkedG) && r.name.size() >= 4) {
                 std::string newName = r.name;
                 newName[3] = '_';
-                // Never onto an existing file: if the new name is taken the recording keeps its name and mark.
+                // Never onto an existing file: if the new name is taken the recording keeps its name and
+                // mark.
                 if (RenameNoReplace(r.FullPath(), r.rootFolder + "/" + r.subFolder + "/" + newName)) {
                     r.name = std::move(newName);
                     r.flags &= ~recording_flags::kMarkedG;
@@ -483,7 +492,8 @@ FileOpResult RecordingCatalogue::UnlockChecked() {
     return out;
 }
 
-FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination, const OverwriteQuestion& overwrite) {
+FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination,
+                                             const OverwriteQuestion& overwrite) {
     FileOpResult out;
     if (!CollectCheckedGroups()) return out;
     out.result = 1;
@@ -494,7 +504,8 @@ FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination, con
     long long handled = 0;
     auto progress = [&] {
         ++handled;
-        if (instrumentPanel_) instrumentPanel_->ShowProgress(static_cast<int>(std::min(handled * 100 / total, 100LL)), true);
+        if (instrumentPanel_)
+            instrumentPanel_->ShowProgress(static_cast<int>(std::min(handled * 100 / total, 100LL)), true);
     };
     if (instrumentPanel_) instrumentPanel_->ShowProgress(0, true);
     for (const FileGroup& g : groups_) {

@@ -54,7 +54,7 @@ using OverwriteQuestion = std::function<bool(const std::string& targetPath)>;
 // The main window's model of the opened recordings: the records in start-time order, their groups and list
 // rows, the current recording and its telemetry. It drives the views it is given; any of them may be null.
 class RecordingCatalogue {
-public:
+  public:
     RecordingCatalogue() = default;
     RecordingCatalogue(const RecordingCatalogue&) = delete;
     RecordingCatalogue& operator=(const RecordingCatalogue&) = delete;
@@ -83,7 +83,9 @@ public:
 
     int GetCount() const { return static_cast<int>(recordings_.size()); }
     // Throws std::out_of_range outside 0 ... count - 1.
-    const VideoFileInfo& GetRecording(int index) const { return recordings_.at(static_cast<std::size_t>(index)); }
+    const VideoFileInfo& GetRecording(int index) const {
+        return recordings_.at(static_cast<std::size_t>(index));
+    }
     int GetCurrentIndex() const;
     int GetNextIndex() const;
     int GetCurrentGroup() const { return currentGroup_; }
@@ -105,8 +107,8 @@ public:
     std::uint32_t GsenBlockSize() const { return gsenBlockSize_; }
     std::span<const std::uint8_t> GsenBlock() const { return {gsenBlock_.data(), gsenBlockSize_}; }
 
-    // The playback clock: moves the graph cursor, sets compass and speed, moves the car on the map. 1 when the
-    // time has a valid fix at a plausible position (the GPS lamp is lit), else 0.
+    // The playback clock: moves the graph cursor, sets compass and speed, moves the car on the map. 1 when
+    // the time has a valid fix at a plausible position (the GPS lamp is lit), else 0.
     int SyncToTime(std::int64_t timeMs, bool graphShown, bool mapShown);
     // The driven part of the route up to timeMs, after a seek.
     void DrawDrivenPath(std::uint32_t timeMs);
@@ -117,7 +119,7 @@ public:
     FileOpResult UnlockChecked();
     FileOpResult CopyChecked(const std::string& destination, const OverwriteQuestion& overwrite);
 
-private:
+  private:
     void FillLists();
     void MarkCurrent(bool on, bool scroll);
     void DeleteAllListItems();

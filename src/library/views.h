@@ -11,7 +11,7 @@
 // and the catalogue only ever names rows it added.
 
 class ListView {
-public:
+  public:
     virtual ~ListView() = default;
     virtual void DeleteAllItems() = 0;
     // The drop-highlight mark of the row being played.
@@ -22,7 +22,7 @@ public:
 
 // One row per FileGroup, with a check box the file operations read.
 class GroupListView : public ListView {
-public:
+  public:
     // False when the row could not be inserted.
     virtual bool AddGroupRow(int group, const std::string& resolution, TimeValue startTime,
                              std::uint64_t totalDurationMs, std::uint64_t totalSize, std::uint8_t flags) = 0;
@@ -31,7 +31,7 @@ public:
 
 // One row per recording. folder is the recording's root folder followed directly by its sub-folder.
 class FileListView : public ListView {
-public:
+  public:
     virtual bool AddFileRow(int group, int indexInGroup, const std::string& folder, const std::string& name,
                             TimeValue startTime, std::uint32_t durationMs, std::uint64_t size,
                             std::uint8_t flags) = 0;
@@ -39,7 +39,7 @@ public:
 
 // The G-sensor strip chart. It keeps its own copy of the samples it is given.
 class GSensorGraphView {
-public:
+  public:
     virtual ~GSensorGraphView() = default;
     virtual void ClearData() = 0;
     virtual void SetRange(double sensorRange, double displayRange) = 0;
@@ -56,7 +56,7 @@ public:
 
 // The main window's instruments: the compass, the speed display and the status board.
 class InstrumentPanel {
-public:
+  public:
     virtual ~InstrumentPanel() = default;
     // Compass picture n; 0 is the grey "no heading" picture.
     virtual void SetImageIndex(unsigned n) = 0;
@@ -69,7 +69,7 @@ public:
 
 // The front video pane's running count of files seen during a folder walk.
 class CounterPane {
-public:
+  public:
     virtual ~CounterPane() = default;
     virtual void ShowCounter(bool on) = 0;
     virtual void SetCount(int filesSeen) = 0;

@@ -13,7 +13,8 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-VideoFileInfo Rec(TimeValue start, TimeSpan span, std::uint8_t flags = 0, const std::string& name = "FILE0001.MOV") {
+VideoFileInfo Rec(TimeValue start, TimeSpan span, std::uint8_t flags = 0,
+                  const std::string& name = "FILE0001.MOV") {
     VideoFileInfo r;
     r.name = name;
     r.rootFolder = "/card/";
@@ -29,7 +30,7 @@ VideoFileInfo Rec(TimeValue start, TimeSpan span, std::uint8_t flags = 0, const 
 }
 
 class Catalogue : public TempDirTest {
-protected:
+  protected:
     void SetUp() override {
         TempDirTest::SetUp();
         cat.Init(&views, &views.files, &views, &views, &views);
@@ -57,7 +58,9 @@ TEST_F(Catalogue, GroupsRecordingsWithinTwoSecondsOfThePreviousEnd) {
         {"2 s before the end continues", {{0, 60}, {58, 60}}, {2}},
         {"3 s before the end starts a group", {{0, 60}, {57, 60}}, {1, 1}},
         {"2 s after the end continues", {{0, 60}, {62, 60}}, {2}},
-        {"failed reads (start 0, span 0) group together and sort first", {{500, 60}, {-t0, 0}, {-t0 + 1, 0}}, {2, 1}},
+        {"failed reads (start 0, span 0) group together and sort first",
+         {{500, 60}, {-t0, 0}, {-t0 + 1, 0}},
+         {2, 1}},
         {"one recording", {{0, 60}}, {1}},
     };
     for (const Case& c : cases) {
@@ -82,14 +85,16 @@ TEST_F(Catalogue, FillsGroupAndFileRowsWithNumbersTotalsAndFlags) {
     cat.SortByStartTime();
     cat.BuildGroups();
     EXPECT_THAT(views.groupRows, ElementsAre("G0 HD 120000 2000 f1", "G1 HD 120000 2000 f2"));
-    EXPECT_THAT(views.files.rows, ElementsAre("G0-0 /card/VIDEO/ A.MOV 60000 1000 f1", "G0-1 /card/VIDEO/ B.MOV 60000 1000 f0",
-                                              "G1-0 /card/VIDEO/ C.MOV 60000 1000 f2",
-                                              "G1-1 /card/VIDEO/ D.MOV 60000 1000 f0"));
+    EXPECT_THAT(
+        views.files.rows,
+        ElementsAre("G0-0 /card/VIDEO/ A.MOV 60000 1000 f1", "G0-1 /card/VIDEO/ B.MOV 60000 1000 f0",
+                    "G1-0 /card/VIDEO/ C.MOV 60000 1000 f2", "G1-1 /card/VIDEO/ D.MOV 60000 1000 f0"));
     EXPECT_EQ(cat.GetPath(3), "/card//VIDEO//D.MOV");
 }
 
 TEST_F(Catalogue, AGroupStartMarkIsNeverCleared) {
-    // A mark from an earlier build (kept through deletions) splits even a recording that follows without a gap.
+    // A mark from an earlier build (kept through deletions) splits even a recording that follows without a
+    // gap.
     const TimeValue t0 = testrec::Local(10, 0, 0);
     cat.Append(Rec(t0, 60));
     VideoFileInfo second = Rec(t0 + 60, 60);
@@ -103,10 +108,23 @@ TEST(ResolutionNames, TableThenWidthByHeight) {
     struct Case {
         int w, h;
         const char* name;
-    } cases[] = {{2048, 1600, "QXGA"}, {2048, 1536, "QXGA"}, {1920, 1080, "FHD"}, {1600, 1200, "UXGA"},
-                 {1280, 1024, "SXGA"}, {1280, 720, "HD"},    {1152, 870, "MAC"},  {1024, 768, "XGA"},
-                 {800, 600, "SVGA"},   {720, 480, "480P"},   {640, 480, "VGA"},   {320, 240, "CIF"},
-                 {1280, 960, "1280x960"}, {1920, 1088, "1920x1088"}, {0, 0, ""}, {1920, 0, ""}, {0, 1080, ""}};
+    } cases[] = {{2048, 1600, "QXGA"},
+                 {2048, 1536, "QXGA"},
+                 {1920, 1080, "FHD"},
+                 {1600, 1200, "UXGA"},
+                 {1280, 1024, "SXGA"},
+                 {1280, 720, "HD"},
+                 {1152, 870, "MAC"},
+                 {1024, 768, "XGA"},
+                 {800, 600, "SVGA"},
+                 {720, 480, "480P"},
+                 {640, 480, "VGA"},
+                 {320, 240, "CIF"},
+                 {1280, 960, "1280x960"},
+                 {1920, 1088, "1920x1088"},
+                 {0, 0, ""},
+                 {1920, 0, ""},
+                 {0, 1080, ""}};
     for (const Case& c : cases) EXPECT_EQ(ResolutionName(c.w, c.h), c.name) << c.w << "x" << c.h;
 }
 
@@ -120,8 +138,9 @@ TEST_F(Catalogue, SelectMovesBothMarksAndScrollsSelectGroupEntryDoesNot) {
     views.log.clear();
     ASSERT_EQ(cat.Select(3), 1);
     // Nothing was current, but the current group starts as 0, so its row's mark is cleared first.
-    EXPECT_THAT(views.log, ElementsAre("groups.SetDropHilited(0,0)", "groups.SetDropHilited(1,1)", "groups.EnsureVisible(1)",
-                                       "files.SetDropHilited(3,1)", "files.EnsureVisible(3)"));
+    EXPECT_THAT(views.log, ElementsAre("groups.SetDropHilited(0,0)", "groups.SetDropHilited(1,1)",
+                                       "groups.EnsureVisible(1)", "files.SetDropHilited(3,1)",
+                                       "files.EnsureVisible(3)"));
     EXPECT_EQ(cat.GetCurrentGroup(), 1);
     EXPECT_EQ(cat.GetNextIndex(), 4);
 
@@ -165,9 +184,10 @@ TEST_F(Catalogue, LoadTelemetryClearsTheRouteFeedsTheGraphThenPlotsUsableSamples
     views.log.clear();
     ASSERT_EQ(cat.LoadTelemetry(0), 1);
     const std::vector<std::string> head(views.log.begin(), views.log.begin() + 10);
-    EXPECT_THAT(head, ElementsAre("pathdrived_delete", "path_delete", "graph.ClearData", "graph.SetRange(4,2)",
-                                  "graph.ClearData", "graph.SetData(raw,600,0)", "graph.UpdateTimeSpan",
-                                  "graph.SetSampleRate(0.01)", "graph.SetPixelsPerMs(0.01)", "graph.SetViewMode(2)"));
+    EXPECT_THAT(
+        head, ElementsAre("pathdrived_delete", "path_delete", "graph.ClearData", "graph.SetRange(4,2)",
+                          "graph.ClearData", "graph.SetData(raw,600,0)", "graph.UpdateTimeSpan",
+                          "graph.SetSampleRate(0.01)", "graph.SetPixelsPerMs(0.01)", "graph.SetViewMode(2)"));
     const auto plots = views.Calls("path_plot");
     ASSERT_EQ(plots.size(), 150u);
     EXPECT_EQ(plots[0], "path_plot path_plot(22.535390,114.053780)");
@@ -185,12 +205,12 @@ TEST_F(Catalogue, PayloadsBeyondTheEndOfTheFileAreNotAllocatedNorLoaded) {
     r.rootFolder = dir_;
     r.name = "FILE0001.MOV";
     r.gsenOffset = 100;
-    r.gsenSize = 300;          // inside
+    r.gsenSize = 300;  // inside
     r.gpsOffset = 64;
-    r.gpsSize = 0xFFFFFF00u;   // a corrupted header: almost 4 GiB claimed
+    r.gpsSize = 0xFFFFFF00u;  // a corrupted header: almost 4 GiB claimed
     cat.Append(r);
-    r.gsenSize = 4000;         // 100 + 4000 > 4096
-    r.gpsSize = 4032;          // 64 + 4032 = 4096 fits exactly
+    r.gsenSize = 4000;  // 100 + 4000 > 4096
+    r.gpsSize = 4032;   // 64 + 4032 = 4096 fits exactly
     cat.Append(r);
     ASSERT_EQ(cat.LoadTelemetry(0), 1);
     EXPECT_EQ(cat.GpsBlockSize(), 0u);
@@ -229,7 +249,7 @@ namespace {
 
 // A catalogue of one MP4-like record whose GPS samples are given directly.
 class Clock : public Catalogue {
-protected:
+  protected:
     void Load(const std::vector<GpsSample>& samples, std::uint8_t rate = 1) {
         Write("FILE0001.mp4", "");
         VideoFileInfo r;
@@ -262,7 +282,7 @@ TEST_F(Clock, SampleIndexIsTimeTimesRateTruncated) {
         std::int64_t t;
         int result;
         const char* speed;
-    } cases[] = {{999, 1, "speed.SetSpeed(0,1)"},   {1000, 1, "speed.SetSpeed(1,1)"},
+    } cases[] = {{999, 1, "speed.SetSpeed(0,1)"},    {1000, 1, "speed.SetSpeed(1,1)"},
                  {59999, 1, "speed.SetSpeed(59,1)"}, {60000, 0, "speed.SetSpeed(0,0)"},
                  {-5000, 0, "speed.SetSpeed(0,0)"},  {INT64_MAX, 0, "speed.SetSpeed(0,0)"}};
     for (const Case& c : cases) {
@@ -276,8 +296,9 @@ TEST_F(Clock, SampleIndexIsTimeTimesRateTruncated) {
 TEST_F(Clock, InstrumentsAndMarkerOncePerSampleExceptSampleZero) {
     Load({S(88), S(89), S(90, false), S(91, true, 20000.0, 11403.1)});
     EXPECT_EQ(cat.SyncToTime(100, false, true), 1);
-    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(100)", "compass.SetHeading(90)",
-                                       "speed.SetSpeed(88,1)", "movpos(22.325,114.031,90)"));
+    EXPECT_THAT(views.log,
+                ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(100)", "compass.SetHeading(90)",
+                            "speed.SetSpeed(88,1)", "movpos(22.325,114.031,90)"));
     views.log.clear();
     EXPECT_EQ(cat.SyncToTime(600, false, true), 1);  // index 0 again: never skipped
     EXPECT_EQ(views.Calls("movpos").size(), 1u);
@@ -288,13 +309,13 @@ TEST_F(Clock, InstrumentsAndMarkerOncePerSampleExceptSampleZero) {
 
     views.log.clear();
     EXPECT_EQ(cat.SyncToTime(2000, false, true), 0);  // no fix, plausible coordinates
-    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(2000)", "compass.SetImageIndex(0)",
-                                       "speed.SetSpeed(0,0)"));
+    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(2000)",
+                                       "compass.SetImageIndex(0)", "speed.SetSpeed(0,0)"));
 
     views.log.clear();
     EXPECT_EQ(cat.SyncToTime(3000, false, true), 0);  // fix, implausible position: shown, lamp off, no marker
-    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(3000)", "compass.SetHeading(90)",
-                                       "speed.SetSpeed(91,1)"));
+    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(3000)",
+                                       "compass.SetHeading(90)", "speed.SetSpeed(91,1)"));
     EXPECT_EQ(cat.SyncToTime(3500, false, true), 0);  // and it stays off on the second report of that sample
 
     views.log.clear();
@@ -306,8 +327,8 @@ TEST_F(Clock, InstrumentsAndMarkerOncePerSampleExceptSampleZero) {
 TEST_F(Clock, NoSamplesGreysTheInstruments) {
     Load({});
     EXPECT_EQ(cat.SyncToTime(5000, true, true), 0);
-    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(5000)", "compass.SetImageIndex(0)",
-                                       "speed.SetSpeed(0,0)"));
+    EXPECT_THAT(views.log, ElementsAre("graph.SetDimmed(0)", "graph.SetPosition(5000)",
+                                       "compass.SetImageIndex(0)", "speed.SetSpeed(0,0)"));
 }
 
 TEST_F(Catalogue, Mp4TracksFeedTheGraphAndTheRoute) {
@@ -324,8 +345,7 @@ TEST_F(Catalogue, Mp4TracksFeedTheGraphAndTheRoute) {
     std::string error;
     fixtures::Mp4Options options;
     options.packets = fixtures::TelemetryPackets(gps, 1, gsen, 10);
-    ASSERT_TRUE(fixtures::WriteMp4(fixtures::SharedTestVideo(), path, options, &error))
-        << error;
+    ASSERT_TRUE(fixtures::WriteMp4(fixtures::SharedTestVideo(), path, options, &error)) << error;
     ASSERT_EQ(cat.OpenSource(dir_, "FILE0001.mp4"), 1);
     ASSERT_EQ(cat.GetRecording(0).gpsTrack.size(), 2u);
     views.log.clear();

@@ -34,7 +34,9 @@ RunOutput Shell(const std::string& command, const std::string& errFile) {
     return r;
 }
 
-bool HaveTool(const char* name) { return std::system((std::string("command -v ") + name + " >/dev/null").c_str()) == 0; }
+bool HaveTool(const char* name) {
+    return std::system((std::string("command -v ") + name + " >/dev/null").c_str()) == 0;
+}
 
 std::vector<std::string> Lines(const std::string& s) {
     std::vector<std::string> out;
@@ -46,7 +48,7 @@ std::vector<std::string> Lines(const std::string& s) {
 }
 
 class Cli : public TempDirTest {
-protected:
+  protected:
     void SetUp() override {
         TempDirTest::SetUp();
         const char* tool = std::getenv("ORVAN_TELEMETRY");
@@ -92,7 +94,8 @@ TEST_F(Cli, ScanPrintsRecordingsGroupsAndRows) {
     EXPECT_EQ(j["groups"][1]["first"], 2);
     EXPECT_EQ(j["rows"][1], (nlohmann::json{{"groupNumber", 0}, {"indexInGroup", 1}, {"recordingIndex", 1}}));
 
-    const RunOutput one = Tool("scan '" + dir_ + "/card/NOTE.TXT'");  // a file alone: no name test, reader fails
+    const RunOutput one =
+        Tool("scan '" + dir_ + "/card/NOTE.TXT'");  // a file alone: no name test, reader fails
     ASSERT_EQ(one.status, 0);
     EXPECT_EQ(nlohmann::json::parse(one.out)["recordings"][0]["parseResult"], -1);
 }
@@ -118,7 +121,8 @@ TEST_F(Cli, KmlIsWellFormedAndReadsBackWithGpsbabel) {
     const std::string path = Lines(r.out).at(0);
     EXPECT_EQ(path, dir_ + "/kml/MOVI0001_2024_05_01_12-00-00.KML");
     if (!HaveTool("xmllint") || !HaveTool("gpsbabel")) GTEST_SKIP() << "xmllint or gpsbabel missing";
-    EXPECT_EQ(Shell("xmllint --noout '" + path + "'", dir_ + "/lint").status, 0) << fixtures::ReadFile(dir_ + "/lint");
+    EXPECT_EQ(Shell("xmllint --noout '" + path + "'", dir_ + "/lint").status, 0)
+        << fixtures::ReadFile(dir_ + "/lint");
     const RunOutput csv = Shell("gpsbabel -t -i kml -f '" + path + "' -o unicsv -F -", dir_ + "/babel");
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(Lines(csv.out).size(), 1u + 270u);  // header line + the 270 samples with a fix
@@ -137,7 +141,8 @@ TEST_F(Cli, GpxPerGroupIsWellFormedAndReadsBackWithGpsbabel) {
     EXPECT_THAT(text, HasSubstr("<ele>31</ele><time>2024-05-01T10:00:00.200Z</time>"));
     if (!HaveTool("xmllint") || !HaveTool("gpsbabel")) GTEST_SKIP() << "xmllint or gpsbabel missing";
     for (const auto& p : paths)
-        EXPECT_EQ(Shell("xmllint --noout '" + p + "'", dir_ + "/lint").status, 0) << fixtures::ReadFile(dir_ + "/lint");
+        EXPECT_EQ(Shell("xmllint --noout '" + p + "'", dir_ + "/lint").status, 0)
+            << fixtures::ReadFile(dir_ + "/lint");
     const RunOutput csv = Shell("gpsbabel -t -i gpx -f '" + paths[0] + "' -o unicsv -F -", dir_ + "/babel");
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(Lines(csv.out).size(), 1u + 270u + 60u);  // both recordings of the group
@@ -152,9 +157,10 @@ TEST_F(Cli, GpxPerGroupIsWellFormedAndReadsBackWithGpsbabel) {
 TEST_F(Cli, ErrorsGoToStderrWithStatusOne) {
     const std::string missing = "'" + dir_ + "/missing.AVI'";
     const std::string file = "'" + dir_ + "/card/VIDEO/MOVI0001.AVI'";
-    for (const std::string& args : std::vector<std::string>{"scan " + missing, "track " + missing, "kml " + missing + " --out /tmp",
-                                    "gpx " + missing + " --out /tmp", "kml " + file, "track '" + dir_ + "/card'",
-                                    std::string("scan"), std::string("frobnicate"), "kml " + file + " --out /dev/null/x"}) {
+    for (const std::string& args : std::vector<std::string>{
+             "scan " + missing, "track " + missing, "kml " + missing + " --out /tmp",
+             "gpx " + missing + " --out /tmp", "kml " + file, "track '" + dir_ + "/card'",
+             std::string("scan"), std::string("frobnicate"), "kml " + file + " --out /dev/null/x"}) {
         const RunOutput r = Tool(args);
         EXPECT_EQ(r.status, 1) << args;
         EXPECT_EQ(r.out, "") << args;
@@ -175,7 +181,8 @@ TEST_F(Cli, TheFourSubcommandsOnTheSampleCard) {
     for (const auto& r : j["recordings"]) EXPECT_EQ(r["parseResult"], 0) << r["name"];
     EXPECT_EQ(j["rows"].size(), 20u);
 
-    for (const char* file : {"DCIM/Movie/FILE0001F.mp4", "DCIM/MovieF/MOVI0005F.AVI", "DCIM/Clip/CLIP0007F.MOV"}) {
+    for (const char* file :
+         {"DCIM/Movie/FILE0001F.mp4", "DCIM/MovieF/MOVI0005F.AVI", "DCIM/Clip/CLIP0007F.MOV"}) {
         const RunOutput track = Tool("track '" + card + "/" + file + "'");
         ASSERT_EQ(track.status, 0) << file << track.err;
         EXPECT_GE(Lines(track.out).size(), 50u) << file;
@@ -187,5 +194,6 @@ TEST_F(Cli, TheFourSubcommandsOnTheSampleCard) {
     ASSERT_EQ(gpx.status, 0) << gpx.err;
     const auto files = Lines(gpx.out);
     EXPECT_EQ(files.size(), j["groups"].size());
-    for (const auto& f : files) EXPECT_EQ(Shell("xmllint --noout '" + f + "'", dir_ + "/lint").status, 0) << f;
+    for (const auto& f : files)
+        EXPECT_EQ(Shell("xmllint --noout '" + f + "'", dir_ + "/lint").status, 0) << f;
 }

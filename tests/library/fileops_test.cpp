@@ -24,7 +24,7 @@ bool Writable(const std::string& path) {
 
 // A small tmpfs for "disk full"; unmounted at the end. Empty path when mounting is not permitted here.
 class SmallDisk {
-public:
+  public:
     explicit SmallDisk(const std::string& dir, const char* size) : dir_(dir) {
         fs::create_directories(dir);
         const std::string opts = std::string("size=") + size;
@@ -40,17 +40,18 @@ public:
     void Fill() {
         FILE* f = std::fopen((dir_ + "/filler").c_str(), "wb");
         const std::string block(4096, 'f');
-        while (f && std::fwrite(block.data(), 1, block.size(), f) == block.size()) {}
+        while (f && std::fwrite(block.data(), 1, block.size(), f) == block.size()) {
+        }
         if (f) std::fclose(f);
     }
 
-private:
+  private:
     std::string dir_;
     bool mounted_ = false;
 };
 
 class FileOps : public TempDirTest {
-protected:
+  protected:
     void SetUp() override {
         TempDirTest::SetUp();
         cat.Init(&views, &views.files, &views, &views, &views);
@@ -96,7 +97,8 @@ TEST_F(FileOps, DeleteRemovesTheTickedGroupsFilesReadOnlyIncluded) {
     ASSERT_EQ(cat.GetCount(), 1);
     ASSERT_EQ(cat.Groups().size(), 1u);
     EXPECT_EQ(cat.Groups()[0].number, 0);
-    EXPECT_THAT(views.groupRows, ElementsAre("G0 FHD 59999 " + std::to_string(fs::file_size(paths[3])) + " f1"));
+    EXPECT_THAT(views.groupRows,
+                ElementsAre("G0 FHD 59999 " + std::to_string(fs::file_size(paths[3])) + " f1"));
     EXPECT_EQ(views.Calls("groups.DeleteAllItems").size(), 1u);
 }
 
@@ -198,7 +200,8 @@ TEST_F(FileOps, CopyRebuildsSubFoldersAsksBeforeOverwritingAndShowsProgress) {
     EXPECT_EQ(asked.size(), 2u);
     EXPECT_EQ(fixtures::ReadFile(out + "/VIDEO/FRONT/MOVI0001.AVI"), "old 1");
     EXPECT_EQ(fixtures::ReadFile(out + "/VIDEO/FRONT/MOVI0002.AVI"), fixtures::ReadFile(cat.GetPath(1)));
-    EXPECT_THAT(views.Calls("progress"), ElementsAre("progress(0,1)", "progress(50,1)", "progress(100,1)", "progress(0,0)"));
+    EXPECT_THAT(views.Calls("progress"),
+                ElementsAre("progress(0,1)", "progress(50,1)", "progress(100,1)", "progress(0,0)"));
 
     // Into a fresh destination: the folders are made, nothing is asked.
     const FileOpResult fresh = cat.CopyChecked(out + "/new", [](const std::string&) { return false; });
@@ -233,7 +236,8 @@ TEST_F(FileOps, ACopyOntoAFullDiskLeavesTheOldTargetAndNoPartialFile) {
     EXPECT_EQ(r.failed, 1);
     EXPECT_EQ(fixtures::ReadFile(dir_ + "-disk/MOVI0001.AVI"), "the earlier copy");
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_ + "-disk")) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir_ + "-disk"))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_THAT(names, ElementsAre("MOVI0001.AVI", "filler"));
 }

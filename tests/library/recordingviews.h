@@ -15,23 +15,29 @@ class RecordingViews : public GroupListView,
                        public GSensorGraphView,
                        public InstrumentPanel,
                        public CounterPane {
-public:
+  public:
     // The file list has its own object: it shares ListView with the group list.
     class Files : public FileListView {
-    public:
+      public:
         explicit Files(RecordingViews& owner) : owner_(owner) {}
-        void DeleteAllItems() override { owner_.Log("files.DeleteAllItems"); rows.clear(); }
-        void SetDropHilited(int row, bool on) override { owner_.Log("files.SetDropHilited(" + I(row) + "," + I(on) + ")"); }
+        void DeleteAllItems() override {
+            owner_.Log("files.DeleteAllItems");
+            rows.clear();
+        }
+        void SetDropHilited(int row, bool on) override {
+            owner_.Log("files.SetDropHilited(" + I(row) + "," + I(on) + ")");
+        }
         void EnsureVisible(int row) override { owner_.Log("files.EnsureVisible(" + I(row) + ")"); }
-        bool AddFileRow(int group, int indexInGroup, const std::string& folder, const std::string& name, TimeValue,
-                        std::uint32_t durationMs, std::uint64_t size, std::uint8_t flags) override {
-            rows.push_back("G" + I(group) + "-" + I(indexInGroup) + " " + folder + " " + name + " " + I(durationMs) +
-                           " " + I(size) + " f" + I(flags));
+        bool AddFileRow(int group, int indexInGroup, const std::string& folder, const std::string& name,
+                        TimeValue, std::uint32_t durationMs, std::uint64_t size,
+                        std::uint8_t flags) override {
+            rows.push_back("G" + I(group) + "-" + I(indexInGroup) + " " + folder + " " + name + " " +
+                           I(durationMs) + " " + I(size) + " f" + I(flags));
             return true;
         }
         std::vector<std::string> rows;
 
-    private:
+      private:
         static std::string I(long long v) { return std::to_string(v); }
         RecordingViews& owner_;
     };
@@ -58,13 +64,19 @@ public:
     }
 
     // group list
-    void DeleteAllItems() override { Log("groups.DeleteAllItems"); groupRows.clear(); }
-    void SetDropHilited(int row, bool on) override { Log("groups.SetDropHilited(" + I(row) + "," + I(on) + ")"); }
+    void DeleteAllItems() override {
+        Log("groups.DeleteAllItems");
+        groupRows.clear();
+    }
+    void SetDropHilited(int row, bool on) override {
+        Log("groups.SetDropHilited(" + I(row) + "," + I(on) + ")");
+    }
     void EnsureVisible(int row) override { Log("groups.EnsureVisible(" + I(row) + ")"); }
     bool AddGroupRow(int group, const std::string& resolution, TimeValue, std::uint64_t totalDurationMs,
                      std::uint64_t totalSize, std::uint8_t flags) override {
-        groupRows.push_back("G" + I(group) + " " + resolution + " " + I(static_cast<long long>(totalDurationMs)) +
-                            " " + I(static_cast<long long>(totalSize)) + " f" + I(flags));
+        groupRows.push_back("G" + I(group) + " " + resolution + " " +
+                            I(static_cast<long long>(totalDurationMs)) + " " +
+                            I(static_cast<long long>(totalSize)) + " f" + I(flags));
         return true;
     }
     bool IsChecked(int row) const override { return checked.count(row) != 0; }
@@ -83,7 +95,8 @@ public:
     void ClearData() override { Log("graph.ClearData"); }
     void SetRange(double s, double d) override { Log("graph.SetRange(" + F(s) + "," + F(d) + ")"); }
     bool SetData(const std::uint8_t* raw, int count, std::span<const GSensorSample> samples) override {
-        Log("graph.SetData(" + std::string(raw ? "raw" : "null") + "," + I(count) + "," + I(samples.size()) + ")");
+        Log("graph.SetData(" + std::string(raw ? "raw" : "null") + "," + I(count) + "," + I(samples.size()) +
+            ")");
         if (raw) firstTriple.assign(raw, raw + (count > 0 ? 3 : 0));
         return count != 0;
     }
@@ -99,8 +112,12 @@ public:
     // instruments
     void SetImageIndex(unsigned n) override { Log("compass.SetImageIndex(" + I(n) + ")"); }
     void SetHeading(int degrees) override { Log("compass.SetHeading(" + I(degrees) + ")"); }
-    void SetSpeed(std::uint16_t kmh, bool valid) override { Log("speed.SetSpeed(" + I(kmh) + "," + I(valid) + ")"); }
-    void ShowProgress(int percent, bool show) override { Log("progress(" + I(percent) + "," + I(show) + ")"); }
+    void SetSpeed(std::uint16_t kmh, bool valid) override {
+        Log("speed.SetSpeed(" + I(kmh) + "," + I(valid) + ")");
+    }
+    void ShowProgress(int percent, bool show) override {
+        Log("progress(" + I(percent) + "," + I(show) + ")");
+    }
 
     // counter
     void ShowCounter(bool on) override { Log("counter.Show(" + I(on) + ")"); }

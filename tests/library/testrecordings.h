@@ -56,11 +56,12 @@ inline std::string GsenPayload(const Track& t) {
 // The recorder's AVI layout: header list, movi, idx1, then the private chunks.
 inline std::string Avi(const Track& t, std::size_t movieBytes = 64) {
     using namespace fixtures;
-    std::string tail = Chunk("gpsa", RateWord(static_cast<std::uint8_t>(t.gpsPerSecond))) +
-                       Chunk("gps0", GpsPayload(t));
+    std::string tail =
+        Chunk("gpsa", RateWord(static_cast<std::uint8_t>(t.gpsPerSecond))) + Chunk("gps0", GpsPayload(t));
     if (t.gsenCount > 0)
-        tail += Chunk("gsen", GsenPayload(t)) +
-                Chunk("gsea", RateWord(static_cast<std::uint8_t>(t.gsenPerSecond), static_cast<std::uint8_t>(t.gsenRangeG)));
+        tail +=
+            Chunk("gsen", GsenPayload(t)) + Chunk("gsea", RateWord(static_cast<std::uint8_t>(t.gsenPerSecond),
+                                                                   static_cast<std::uint8_t>(t.gsenRangeG)));
     return AviFile(AviHdrl(33333, static_cast<std::uint32_t>(t.frames), t.width, t.height) +
                    AviMovi(std::string(movieBytes, '\x01')) + Chunk("idx1", "") + tail);
 }
@@ -68,18 +69,22 @@ inline std::string Avi(const Track& t, std::size_t movieBytes = 64) {
 // A MOV with the telemetry boxes at the top level, 60 s long.
 inline std::string Mov(const Track& t, std::size_t movieBytes = 64) {
     using namespace fixtures;
-    std::string telemetry = Box("gpsa", RateWord(static_cast<std::uint8_t>(t.gpsPerSecond))) + Box("gps0", GpsPayload(t));
+    std::string telemetry =
+        Box("gpsa", RateWord(static_cast<std::uint8_t>(t.gpsPerSecond))) + Box("gps0", GpsPayload(t));
     if (t.gsenCount > 0) telemetry += Box("gsen", GsenPayload(t));
-    return FtypBox() + telemetry + MoovBox(1000, 60000, t.width, t.height) + Box("mdat", std::string(movieBytes, 'v'));
+    return FtypBox() + telemetry + MoovBox(1000, 60000, t.width, t.height) +
+           Box("mdat", std::string(movieBytes, 'v'));
 }
 
-inline TimeValue Local(int hour, int minute, int second) { return *LocalTimeValue(2024, 5, 1, hour, minute, second); }
+inline TimeValue Local(int hour, int minute, int second) {
+    return *LocalTimeValue(2024, 5, 1, hour, minute, second);
+}
 
 }  // namespace testrec
 
 // A fresh folder per test, removed afterwards.
 class TempDirTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char tmpl[] = "/tmp/orvan-lib-XXXXXX";
         dir_ = mkdtemp(tmpl);
@@ -89,9 +94,9 @@ protected:
         // Undo read-only bits so removal cannot fail on file systems that honour them.
         for (auto it = std::filesystem::recursive_directory_iterator(dir_, ec);
              it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow,
-                                         ec);
+            std::filesystem::permissions(
+                it->path(), std::filesystem::perms::owner_all,
+                std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ec);
         }
         std::filesystem::remove_all(dir_, ec);
     }

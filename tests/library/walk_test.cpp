@@ -20,12 +20,21 @@ TEST(RecordingNames, PatternOfTheRecorder) {
         const char* name;
         bool qualifies, markedG;
     } cases[] = {
-        {"MOVI0001.AVI", true, false}, {"FILE0123.mp4", true, false}, {"ABCG0001.AVI", true, true},
-        {"xyzG0001.mp4", true, true},  {"a-_Z9999", true, false},     {"IMG_01.AVI", false, false},
+        {"MOVI0001.AVI", true, false},
+        {"FILE0123.mp4", true, false},
+        {"ABCG0001.AVI", true, true},
+        {"xyzG0001.mp4", true, true},
+        {"a-_Z9999", true, false},
+        {"IMG_01.AVI", false, false},
         // Characters 5 to 8 must be digits: "2024_0101.MOV" has "_010" there.
-        {"2024_0101.MOV", false, false}, {"20240101.MOV", true, false}, {"ABC.0001.AVI", false, false},
-        {"ABCD123", false, false},       {"", false, false},           {"ABCG", false, true},
-        {"ÄBCD0001.MOV", false, false},  {"AB D0001.MOV", false, false},
+        {"2024_0101.MOV", false, false},
+        {"20240101.MOV", true, false},
+        {"ABC.0001.AVI", false, false},
+        {"ABCD123", false, false},
+        {"", false, false},
+        {"ABCG", false, true},
+        {"ÄBCD0001.MOV", false, false},
+        {"AB D0001.MOV", false, false},
     };
     for (const Case& c : cases) {
         const RecordingName r = IsRecordingName(c.name);
@@ -35,7 +44,7 @@ TEST(RecordingNames, PatternOfTheRecorder) {
 }
 
 class Walk : public TempDirTest {
-protected:
+  protected:
     void SetUp() override {
         TempDirTest::SetUp();
         cat.Init(&views, &views.files, &views, &views, &views);
@@ -43,9 +52,10 @@ protected:
     }
     std::vector<std::string> Walked(const std::string& root) {
         std::vector<std::string> out;
-        EXPECT_EQ(WalkFolder(root, [&](const WalkEntry& e) {
-                      out.push_back(e.relativeFolder + e.name + (e.isFolder ? "/" : ""));
-                  }),
+        EXPECT_EQ(WalkFolder(root,
+                             [&](const WalkEntry& e) {
+                                 out.push_back(e.relativeFolder + e.name + (e.isFolder ? "/" : ""));
+                             }),
                   WalkResult::Done);
         return out;
     }
@@ -86,10 +96,12 @@ TEST_F(Walk, PreOrderSkippingHiddenEntriesAndLinksToFolders) {
     fs::create_directory_symlink(dir_, dir_ + "/A/loop");  // would walk forever if followed
     fs::create_symlink(dir_ + "/target.bin", dir_ + "/A/FILE0004.MOV");
     const auto walked = Walked(dir_);
-    EXPECT_THAT(walked, UnorderedElementsAre("A/", "A/B/", "A/B/FILE0001.MOV", "A/FILE0002.MOV", "A/FILE0004.MOV",
-                                             "target.bin"));
+    EXPECT_THAT(walked, UnorderedElementsAre("A/", "A/B/", "A/B/FILE0001.MOV", "A/FILE0002.MOV",
+                                             "A/FILE0004.MOV", "target.bin"));
     // Depth first: a folder's contents come right after it, before its next sibling of the parent.
-    const auto pos = [&](const std::string& s) { return std::find(walked.begin(), walked.end(), s) - walked.begin(); };
+    const auto pos = [&](const std::string& s) {
+        return std::find(walked.begin(), walked.end(), s) - walked.begin();
+    };
     EXPECT_LT(pos("A/"), pos("A/B/"));
     EXPECT_EQ(pos("A/B/") + 1, pos("A/B/FILE0001.MOV"));
 }

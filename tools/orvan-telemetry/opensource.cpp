@@ -7,7 +7,8 @@
 
 namespace fs = std::filesystem;
 
-std::unique_ptr<OpenedSource> OpenPath(const std::string& command, const std::string& path, bool allowFolder) {
+std::unique_ptr<OpenedSource> OpenPath(const std::string& command, const std::string& path,
+                                       bool allowFolder) {
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
     const bool folder = fs::is_directory(st);

@@ -40,7 +40,8 @@ int RunScan(const std::vector<std::string>& args) {
                         {"indexInGroup", row.indexInGroup},
                         {"recordingIndex", row.recordingIndex}});
     }
-    const nlohmann::json out = {{"recordings", std::move(recordings)}, {"groups", std::move(groups)}, {"rows", std::move(rows)}};
+    const nlohmann::json out = {
+        {"recordings", std::move(recordings)}, {"groups", std::move(groups)}, {"rows", std::move(rows)}};
     std::cout << out.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     return 0;
 }
