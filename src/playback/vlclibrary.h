@@ -24,5 +24,5 @@ class VlcLibrary {
 };
 
 // The library file fileName (a bare name is searched for the platform's way), opened with the platform's
-// loader. Implemented in vlclibrary_unix.cpp / vlclibrary_win.cpp.
+// loader. Implemented per platform: vlclibrary_unix.cpp (dlopen, dlsym); a Windows build adds its own.
 std::unique_ptr<VlcLibrary> MakeVlcLibrary(std::string fileName);

@@ -178,6 +178,11 @@ TEST_F(RealEngineTest, OpenReplacesTheMediaAndCloseReleasesIt) {
     auto pane = MakePane(320, 240);
     VideoPlayer player;
     EXPECT_EQ(player.Close(), 0) << "no media yet";
+    player.Pause();  // the engine is asked to pause with nothing open; the channel counts as paused
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_TRUE(player.IsPaused());
+    player.Stop();
+    EXPECT_FALSE(player.IsPaused());
     EventQueue events;
     player.SetWindow(pane->winId());
     player.AttachEvents(&EventQueue::Callback, &events);
