@@ -354,3 +354,31 @@ TEST_F(Catalogue, Mp4TracksFeedTheGraphAndTheRoute) {
     EXPECT_EQ(views.Calls("path_plot").size(), 2u);
     EXPECT_EQ(cat.GpsSamples().size(), 2u);
 }
+
+TEST_F(Clock, DrivenPathAfterASeekStopsAtTheSeekTime) {
+    std::vector<GpsSample> track;
+    for (int i = 0; i < 180; ++i) track.push_back(S(1, i % 6 != 5));  // 150 usable
+    Load(track);
+    cat.DrawDrivenPath(60000);
+    ASSERT_FALSE(views.log.empty());
+    EXPECT_EQ(views.log[0], "pathdrived_delete");
+    EXPECT_EQ(views.Calls("pathdrived_plot").size(), 50u);  // the usable ones among the first 60
+    views.log.clear();
+    cat.DrawDrivenPath(4000000000u);  // beyond the last sample: all of them
+    EXPECT_EQ(views.Calls("pathdrived_plot").size(), 150u);
+}
+
+TEST_F(Catalogue, ClearEmptiesTheListsAndTheGraphButKeepsTheCurrentGroup) {
+    cat.Append(Rec(testrec::Local(10, 0, 0), 60));
+    cat.Append(Rec(testrec::Local(11, 0, 0), 60));
+    cat.BuildGroups();
+    ASSERT_EQ(cat.Select(1), 1);
+    views.log.clear();
+    cat.Clear();
+    EXPECT_THAT(views.log, ElementsAre("groups.DeleteAllItems", "files.DeleteAllItems", "graph.ClearData"));
+    EXPECT_EQ(cat.GetCount(), 0);
+    EXPECT_EQ(cat.GetCurrentIndex(), -1);
+    EXPECT_EQ(cat.GetCurrentGroup(), 1);
+    EXPECT_EQ(cat.GetCurrentPath(), "");
+    EXPECT_EQ(cat.GetCurrentVideoSize().ok, 0);
+}
