@@ -114,6 +114,8 @@ function orvanMapPage(provider) {
     };
     window.init_map = function (lat, lon) {
         flush();
+        // The window may have been resized since Leaflet last measured it (it only notices on its next frame).
+        map.invalidateSize({pan: false});
         if (route.length > 0) {
             map.fitBounds(routeLine.getBounds(), {padding: [24, 24], maxZoom: 17, animate: false});
         } else if (Number(lat) !== 0 || Number(lon) !== 0) {
