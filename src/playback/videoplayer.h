@@ -11,7 +11,8 @@
 // beside the engine's (what it last asked for, the volume and rate it last set), and when the engine is
 // unavailable every operation does nothing and answers with the "unavailable" value given below.
 //
-// All operations run on the GUI thread. The event callback runs on the engine's threads; it receives the
+// All operations run on the GUI thread. The event callback runs on the engine's threads (a few events, such
+// as Stopped and MediaChanged, are raised inside Stop and Open on the caller's thread); it receives the
 // engine's own event record (of which only `type` is meant to be read) and the context given to
 // AttachEvents, and must do nothing there but hand the event on, without waiting for the GUI thread, which
 // may itself be waiting inside Stop for the engine's threads.
