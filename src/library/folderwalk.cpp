@@ -57,21 +57,27 @@ bool FatHiddenOrSystem(int folderFd, const char* name) {
 
 enum class Kind { File, Folder, Skip };
 
+// Only folders and regular files (or links to them) are walked: opening a FIFO or a device found on a card
+// could block the walk or have side effects.
 Kind KindOf(int folderFd, const dirent& e) {
     unsigned char type = e.d_type;
     if (type == DT_UNKNOWN) {
         struct stat st {};
         if (::fstatat(folderFd, e.d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) return Kind::Skip;
-        type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+        type = S_ISDIR(st.st_mode)   ? DT_DIR
+               : S_ISLNK(st.st_mode) ? DT_LNK
+               : S_ISREG(st.st_mode) ? DT_REG
+                                     : DT_FIFO;
     }
     if (type == DT_DIR) return Kind::Folder;
+    if (type == DT_REG) return Kind::File;
     if (type == DT_LNK) {
         // A link to a file is read like the file; a link to a folder is not followed.
         struct stat st {};
         if (::fstatat(folderFd, e.d_name, &st, 0) != 0) return Kind::Skip;
-        return S_ISDIR(st.st_mode) ? Kind::Skip : Kind::File;
+        return S_ISREG(st.st_mode) ? Kind::File : Kind::Skip;
     }
-    return Kind::File;
+    return Kind::Skip;
 }
 
 }  // namespace

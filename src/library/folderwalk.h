@@ -22,7 +22,8 @@ enum class WalkResult { Done, RootUnreachable };
 
 // Iterative pre-order depth-first walk, in the order the file system lists the entries. Folders are
 // reported before their contents, with the relative folder they are found in. Skipped: "." and "..",
-// hidden entries (a leading '.', or the FAT hidden or system attribute), symbolic links to folders, folders
+// hidden entries (a leading '.', or the FAT hidden or system attribute), symbolic links to folders, entries
+// that are neither folders nor regular files (FIFOs, devices, sockets), folders
 // that cannot be listed and folders deeper than kMaxWalkDepth. root may be given with or without its
 // trailing '/'; RootUnreachable when it does not exist.
 WalkResult WalkFolder(const std::string& root, const std::function<void(const WalkEntry&)>& callback);

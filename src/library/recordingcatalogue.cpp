@@ -150,6 +150,17 @@ bool RecordingCatalogue::AddSingleFile(const std::string& folder, const std::str
     const std::string path =
         folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
     if (path.empty() || ::access(path.c_str(), F_OK) != 0) return false;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        // Listed with zero facts, as a file the reader cannot read; opening a FIFO could block for good.
+        VideoFileInfo info;
+        info.rootFolder = folder;
+        info.name = fileName;
+        if (fileName.size() >= 4 && fileName[3] == 'G') info.flags |= recording_flags::kMarkedG;
+        if (readObserver_) readObserver_(info, -1);
+        recordings_.push_back(std::move(info));
+        return true;
+    }
     SingleRead r = ReadSingleRecording(folder, fileName);
     if (readObserver_) readObserver_(r.info, r.parseResult);
     recordings_.push_back(std::move(r.info));

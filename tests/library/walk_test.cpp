@@ -151,3 +151,15 @@ TEST_F(Walk, GMarkAndReadOnlyFlagsForWalkedAndSingleFiles) {
     for (const auto& r : cat.Recordings()) all |= r.flags;
     EXPECT_EQ(all, recording_flags::kMarkedG | recording_flags::kReadOnly);
 }
+
+TEST_F(Walk, SpecialFilesAreNeverOpened) {
+    // Opening a FIFO for reading would wait for a writer forever.
+    ASSERT_EQ(::mkfifo((dir_ + "/MOVI0001.AVI").c_str(), 0644), 0);
+    fs::create_symlink(dir_ + "/MOVI0001.AVI", dir_ + "/MOVI0002.AVI");
+    ASSERT_EQ(cat.OpenSource(dir_, ""), 1);
+    EXPECT_EQ(cat.GetCount(), 0);
+    ASSERT_EQ(cat.OpenSource(dir_, "MOVI0001.AVI"), 1);  // picked alone: listed, unread
+    ASSERT_EQ(cat.GetCount(), 1);
+    EXPECT_EQ(cat.GetRecording(0).durationMs, 0u);
+    EXPECT_EQ(cat.LoadTelemetry(0), 0);
+}
