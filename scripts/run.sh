@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, makes the sample card and shows what the player reads from it.
+# Installs what is missing, builds, makes the sample card and shows what the player reads from it: the
+# recordings, their groups and the file-list rows, as JSON.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
@@ -7,4 +8,4 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVAN_BUILD_DIR:-$top/build}
 card="$build/sample-card"
 "$build/tools/sample-card/orvan-sample-card" "$card"
-find "$card" -type f | sort | xargs "$build/tools/orvan-telemetry/orvan-telemetry" info
+"$build/tools/orvan-telemetry/orvan-telemetry" scan "$card"

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds and runs every benchmark and prints its figures. Run on a quiet machine: the figures are wall-clock.
+# Usage: scripts/bench.sh [readers|catalogue|scan|map ...]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/setup.sh"
+build=${ORVAN_BUILD_DIR:-$top/build}
+which=("$@")
+[ ${#which[@]} -gt 0 ] || which=(readers catalogue scan map)
+targets=()
+for w in "${which[@]}"; do
+    case $w in
+        readers) targets+=(readers_bench) ;;
+        catalogue) targets+=(catalogue_bench) ;;
+        scan) targets+=(scan_bench orvan-telemetry) ;;
+        map) targets+=(map_bench) ;;
+        *) echo "unknown benchmark: $w" >&2; exit 1 ;;
+    esac
+done
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"${ORVAN_JOBS:-2}" --target "${targets[@]}"
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+for w in "${which[@]}"; do
+    echo "== $w"
+    case $w in
+        readers) "$build/bench/readers/readers_bench" ;;
+        catalogue) "$build/bench/catalogue/catalogue_bench" ;;
+        scan) "$build/bench/catalogue/scan_bench" "$build/tools/orvan-telemetry/orvan-telemetry" ;;
+        map)
+            QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
+                QT_LOGGING_RULES=qt.webenginecontext.info=false XDG_RUNTIME_DIR="$runtime" \
+                "$build/bench/map/map_bench" ;;
+    esac
+done
