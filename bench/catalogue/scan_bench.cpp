@@ -6,6 +6,7 @@
 // The card is made once and kept in CARD_DIR (default /tmp/orvan-scan-bench-card). AVI and MOV files are
 // full-size but sparse: their picture data is a hole, which the readers never read anyway. The MP4 files are
 // hard links to one real 60-second H.264 file (12 Mb/s) remuxed with 60 GPS and 600 G-sensor packets.
+#include "../procio.h"
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -117,16 +118,6 @@ bool MakeCard(const std::string& card) {
     return true;
 }
 
-std::uint64_t BytesRead() {
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    std::uint64_t value = 0;
-    while (io >> key >> value) {
-        if (key == "rchar:") return value;
-    }
-    return 0;
-}
-
 std::uint64_t CardBytes(const std::string& folder) {
     std::uint64_t total = 0;
     for (const auto& e : fs::recursive_directory_iterator(folder)) {
@@ -146,11 +137,11 @@ Figure Scan(const std::string& folder) {
     Figure best;
     for (int run = 0; run < 6; ++run) {
         RecordingCatalogue cat;
-        const std::uint64_t before = BytesRead();
+        const std::uint64_t before = BytesReadSoFar();
         const auto t0 = std::chrono::steady_clock::now();
         cat.OpenSource(folder, "");
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        const std::uint64_t read = BytesRead() - before;
+        const std::uint64_t read = BytesReadSoFar() - before;
         if (run == 0) continue;
         if (best.recordings == 0 || s < best.seconds) best = {cat.GetCount(), s, read};
     }

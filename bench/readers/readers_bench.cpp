@@ -5,6 +5,7 @@
 //
 // Bytes are the process's read()/pread() bytes (/proc/self/io rchar), so they include what FFmpeg's demuxer
 // pulls through its I/O buffer, not only what the reader asks for.
+#include "../procio.h"
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -80,16 +81,6 @@ bool PrepareRecordings(const std::string& dir) {
     fs::remove(clip);
     std::ofstream(stamp) << "ok\n";
     return true;
-}
-
-std::uint64_t BytesReadSoFar() {
-    std::ifstream io("/proc/self/io");
-    std::string key;
-    std::uint64_t value = 0;
-    while (io >> key >> value) {
-        if (key == "rchar:") return value;
-    }
-    return 0;
 }
 
 void BM_Info(benchmark::State& state, const std::string& dir, const Sample& sample) {
