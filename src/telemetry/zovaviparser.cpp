@@ -82,7 +82,8 @@ std::uint64_t CZovAviParser::ReadStrh(std::uint64_t pos) {
 }
 
 bool CZovAviParser::Walk() {
-    std::uint64_t pos = 12;  // after "RIFF", the size and the form type
+    // The walk starts at the form type, which it reads as an id like any other ("AVI " is passed over).
+    std::uint64_t pos = 8;
     while (pos < fileSize_) {
         const FourCC id = ReadU32(pos);
         pos += 4;
