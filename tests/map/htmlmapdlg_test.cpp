@@ -116,7 +116,7 @@ TEST(HtmlMapDlg, ScriptsSentBeforeTheBrowserExistsAreDropped) {
     ASSERT_EQ(map.Handler()->GetBrowser(), nullptr);
     EXPECT_TRUE(map.ExecuteScript("path_plot(1.000000,2.000000)"));
     map.MovePos(22.321234, 114.032268, 0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
+    ASSERT_TRUE(maptest::WaitUntil([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
     EXPECT_EQ(map.Handler()->GetBrowser(), map.BrowserView());
     QVariantMap state = State(map.Handler());
     EXPECT_TRUE(state["route"].toList().isEmpty());
@@ -136,7 +136,7 @@ TEST(HtmlMapDlg, PopUpsLinksToNewWindowsAndDialogsOpenNothing) {
          "var a = document.createElement('a'); a.href = 'https://example.org/'; a.target = '_blank';"
          "document.body.appendChild(a); a.click(); alert('x'); confirm('y'); true");
     // Chromium hands the script a window at once and closes it when the browser refuses to make one.
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(maptest::WaitUntil(
         [&] { return Eval(map->Handler(), "window.popup === null || window.popup.closed").toBool(); }, 5000));
     EXPECT_EQ(map->Handler()->url(), page);
     EXPECT_EQ(QApplication::topLevelWidgets().size(), 1);
@@ -182,7 +182,7 @@ TEST(HtmlMapDlg, StartPageFollowsTheSettingAndEarlyProviderChangesAreOnlyStored)
     CHtmlMapDlg map([] { return 2; });
     map.SetMapProvider(1);
     EXPECT_EQ(map.MapProvider(), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
+    ASSERT_TRUE(maptest::WaitUntil([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
     EXPECT_EQ(map.Handler()->url().toString(), "qrc:/orvan/maps/ymap.html");
 }
 
@@ -199,7 +199,7 @@ TEST(HtmlMapDlg, RightButtonNeverReachesThePage) {
     QTest::mouseClick(input, Qt::RightButton, {}, middle);
     QTest::mouseClick(input, Qt::LeftButton, {}, middle);
     QTest::qWait(100);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Eval(map->Handler(), "window.buttons[0]").toInt() == 1; }, 5000))
+    ASSERT_TRUE(maptest::WaitUntil([&] { return Eval(map->Handler(), "window.buttons[0]").toInt() == 1; }, 5000))
         << "the left click, which shows that clicks do arrive, never came";
     EXPECT_EQ(Eval(map->Handler(), "window.buttons[2]").toInt(), 0);
 }
@@ -222,7 +222,7 @@ TEST(HtmlMapDlg, CreateInPlaceTakesThePlaceholdersPlace) {
     EXPECT_EQ(map.geometry(), QRect(98, 48, 304, 204));
     EXPECT_TRUE(map.IsMapWindowValid());
     window.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
+    ASSERT_TRUE(maptest::WaitUntil([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
     // The browser fills the inside of the frame, and follows it when the window is resized.
     EXPECT_EQ(map.BrowserView()->geometry(), map.contentsRect());
     map.resize(500, 320);

@@ -30,6 +30,19 @@ QVariantMap State(QWebEnginePage* page) {
     return Eval(page, QStringLiteral("orvan_state()")).toMap();
 }
 
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done()) return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    poll.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
+
 bool WaitForLoad(QWebEnginePage* page, int timeoutMs) {
     QEventLoop loop;
     bool done = false;
@@ -47,7 +60,7 @@ std::unique_ptr<CHtmlMapDlg> OpenMap(int provider) {
     auto map = std::make_unique<CHtmlMapDlg>([provider] { return provider; });
     map->resize(640, 420);
     map->show();
-    if (!QTest::qWaitFor([&] { return map->Handler()->GetBrowser() != nullptr; }, 15000)) return nullptr;
+    if (!WaitUntil([&] { return map->Handler()->GetBrowser() != nullptr; })) return nullptr;
     return map;
 }
 

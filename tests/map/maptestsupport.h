@@ -21,6 +21,10 @@ QVariant Eval(QWebEnginePage* page, const QString& script, int timeoutMs = 10000
 // The page's state object (see orvanmap.js), as a map.
 QVariantMap State(QWebEnginePage* page);
 
+// Runs the event loop until done() is true; false on time-out. QTest::qWaitFor sleeps 10 ms between rounds
+// of events, and each request of a qrc: page is answered on this thread: a page would take seconds to load.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 15000);
+
 // Waits until the page has finished a load; false on time-out.
 bool WaitForLoad(QWebEnginePage* page, int timeoutMs = 15000);
 
