@@ -27,15 +27,18 @@ int main(int argc, char** argv) {
     const std::string gsen = GsenBytes(std::vector<Accel>(10, Accel{1, 2, 64}));
     const std::string tail = Chunk("gpsa", RateWord(1)) + Chunk("gps0", gps) + Chunk("gsen", gsen) +
                              Chunk("gsea", RateWord(10, 4)) + Chunk("IDIT", "2024-05-01 12:00:00");
-    WriteFile(out / "avi/standard.AVI", AviFile(AviHdrl(33333, 1800, 1920, 1080) + AviMovi("0000") + Chunk("idx1", "") + tail));
+    WriteFile(out / "avi/standard.AVI",
+              AviFile(AviHdrl(33333, 1800, 1920, 1080) + AviMovi("0000") + Chunk("idx1", "") + tail));
     WriteFile(out / "avi/in-hdrl.AVI", AviFile(AviHdrl(40000, 100, 640, 480, tail) + AviMovi("")));
-    const std::string boxes = Box("gpsa", RateWord(1)) + Box("gps0", gps) + Box("gsen", gsen) + Box("gsea", RateWord(10)) +
-                              Box("IDIT", "2024-05-01 12:00:00");
-    WriteFile(out / "box/top.MOV", FtypBox() + boxes + MoovBox(90000, 5400000, 1920, 1080) + Box("mdat", "vvvv"));
+    const std::string boxes = Box("gpsa", RateWord(1)) + Box("gps0", gps) + Box("gsen", gsen) +
+                              Box("gsea", RateWord(10)) + Box("IDIT", "2024-05-01 12:00:00");
+    WriteFile(out / "box/top.MOV",
+              FtypBox() + boxes + MoovBox(90000, 5400000, 1920, 1080) + Box("mdat", "vvvv"));
     WriteFile(out / "box/in-moov.MOV", FtypBox() + MoovBox(1000, 60000, 1280, 720, false, boxes));
 
     VideoOptions v;
     v.width = 64, v.height = 48, v.fps = 5, v.seconds = 1;
-    if (!MakeVideo((out / "mp4/tiny.mp4").string(), v)) std::cerr << "fuzz_seeds: ffmpeg failed, no mp4 seed\n";
+    if (!MakeVideo((out / "mp4/tiny.mp4").string(), v))
+        std::cerr << "fuzz_seeds: ffmpeg failed, no mp4 seed\n";
     return 0;
 }

@@ -6,12 +6,12 @@
 // The card is made once and kept in CARD_DIR (default /tmp/orvan-scan-bench-card). AVI and MOV files are
 // full-size but sparse: their picture data is a hole, which the readers never read anyway. The MP4 files are
 // hard links to one real 60-second H.264 file (12 Mb/s) remuxed with 60 GPS and 600 G-sensor packets.
-#include "../procio.h"
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "../procio.h"
 
 #include <algorithm>
 #include <chrono>

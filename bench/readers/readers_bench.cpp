@@ -5,8 +5,8 @@
 //
 // Bytes are the process's read()/pread() bytes (/proc/self/io rchar), so they include what FFmpeg's demuxer
 // pulls through its I/O buffer, not only what the reader asks for.
-#include "../procio.h"
 #include <benchmark/benchmark.h>
+#include "../procio.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,7 +53,8 @@ Telemetry Drive() {
         f.year = 2024, f.month = 6, f.day = 14, f.hour = 9, f.minute = i / 60, f.second = i % 60;
         t.gps.push_back(f);
     }
-    for (int j = 0; j < kSeconds * 10; ++j) t.gsen.push_back(Accel{static_cast<std::int8_t>(j % 7 - 3), 1, 64});
+    for (int j = 0; j < kSeconds * 10; ++j)
+        t.gsen.push_back(Accel{static_cast<std::int8_t>(j % 7 - 3), 1, 64});
     return t;
 }
 

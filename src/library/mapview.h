@@ -6,13 +6,13 @@
 // one way, nothing comes back. Coordinates are decimal degrees, latitude first. The GUI's map window
 // implements it by running the script texts below in its page; tests record the calls.
 class MapView {
-public:
+  public:
     virtual ~MapView() = default;
-    virtual void PathDelete() = 0;                             // "path_delete()"
-    virtual void PathDrivedDelete() = 0;                       // "pathdrived_delete()"
-    virtual void PathPlot(double lat, double lon) = 0;         // "path_plot(%f,%f)"
-    virtual void PathDrivedPlot(double lat, double lon) = 0;   // "pathdrived_plot(%f,%f)"
-    virtual void InitMap(double lat, double lon) = 0;          // "init_map(%f, %f)"
+    virtual void PathDelete() = 0;                            // "path_delete()"
+    virtual void PathDrivedDelete() = 0;                      // "pathdrived_delete()"
+    virtual void PathPlot(double lat, double lon) = 0;        // "path_plot(%f,%f)"
+    virtual void PathDrivedPlot(double lat, double lon) = 0;  // "pathdrived_plot(%f,%f)"
+    virtual void InitMap(double lat, double lon) = 0;         // "init_map(%f, %f)"
     // lat/lon in the dd.mmmm form CheckPosition leaves; the map converts them for its provider.
     virtual void MovePos(double lat, double lon, double headingDegrees) = 0;  // "movpos(%f, %f)"
 };

@@ -11,7 +11,8 @@ std::optional<FileStatus> FromStatx(int dirfd, const char* path, int flags, cons
     FileStatus st;
     st.modificationTime = sx.stx_mtime.tv_sec;
     st.accessTime = sx.stx_atime.tv_sec;
-    st.creationTime = (sx.stx_mask & STATX_BTIME) ? static_cast<TimeValue>(sx.stx_btime.tv_sec) : st.modificationTime;
+    st.creationTime =
+        (sx.stx_mask & STATX_BTIME) ? static_cast<TimeValue>(sx.stx_btime.tv_sec) : st.modificationTime;
     st.size = sx.stx_size;
     st.attributes = (sx.stx_mode & S_IWUSR) ? 0 : 1;
     st.path = fullPath;

@@ -5,7 +5,8 @@ SingleRead ReadSingleRecording(const std::string& folder, const std::string& fil
     r.info.rootFolder = folder;
     r.info.name = fileName;
     r.reader = ChooseReaderKind(fileName);
-    const std::string path = folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+    const std::string path =
+        folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
     FileStatus status;
     auto reader = ChooseReader(fileName);
     reader->SetTarget(&r.info);

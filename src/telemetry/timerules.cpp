@@ -29,6 +29,7 @@ DateFields ScanIditText(const char* data, std::size_t size) {
     char text[64] = {};
     std::memcpy(text, data, size < sizeof(text) - 1 ? size : sizeof(text) - 1);
     DateFields f;
-    std::sscanf(text, "%04d-%02d-%02d %02d:%02d:%02d", &f.year, &f.month, &f.day, &f.hour, &f.minute, &f.second);
+    std::sscanf(text, "%04d-%02d-%02d %02d:%02d:%02d", &f.year, &f.month, &f.day, &f.hour, &f.minute,
+                &f.second);
     return f;
 }

@@ -18,11 +18,15 @@ constexpr FourCC GSEA = TAG("gsea");
 constexpr FourCC IDIT = TAG("IDIT");
 
 std::uint32_t Be32(const unsigned char* p) {
-    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | std::uint32_t{p[3]};
+    return std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 |
+           std::uint32_t{p[3]};
 }
-std::uint16_t Be16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] << 8 | p[1]); }
+std::uint16_t Be16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] << 8 | p[1]);
+}
 std::uint32_t Le32(const unsigned char* p) {
-    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
+    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+           std::uint32_t{p[3]} << 24;
 }
 
 }  // namespace
@@ -33,7 +37,8 @@ CZov3gpParser::Box CZov3gpParser::ReadBoxHeader(std::uint64_t pos) const {
     return {Le32(h + 4), Be32(h) - 8u};
 }
 
-CZov3gpParser::Found CZov3gpParser::FindSiblingBox(FourCC type, std::uint64_t pos, std::uint64_t limit) const {
+CZov3gpParser::Found CZov3gpParser::FindSiblingBox(FourCC type, std::uint64_t pos,
+                                                   std::uint64_t limit) const {
     std::uint64_t passed = 0;
     while (passed < limit && pos < fileSize_) {
         const Box box = ReadBoxHeader(pos);

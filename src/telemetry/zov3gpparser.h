@@ -9,10 +9,10 @@
 // top-level boxes and the boxes directly inside "moov". Only the classic 8-byte box header is known; the
 // private telemetry boxes carry little-endian payloads like the AVI chunks.
 class CZov3gpParser : public CZovStoringParser {
-public:
+  public:
     int Parse(const std::string& fullPath) override;
 
-private:
+  private:
     struct Box {
         FourCC type = 0;
         std::uint32_t payloadSize = 0;  // header size field - 8, wrapping

@@ -5,10 +5,10 @@
 // Reads the RIFF structure of a recorder AVI: picture size, duration, rate words, start time and where the
 // private "gps0" and "gsen" chunks lie. It never reads the "movi" payload.
 class CZovAviParser : public CZovStoringParser {
-public:
+  public:
     int Parse(const std::string& fullPath) override;
 
-private:
+  private:
     bool Walk();
     std::uint64_t ReadAvih(std::uint64_t pos);
     std::uint64_t ReadStrh(std::uint64_t pos);

@@ -146,7 +146,8 @@ int CZovMP4Parser::Parse(const std::string& fullPath) {
 
     while (av_read_frame(d.fmt, d.pkt) >= 0) {
         const int si = d.pkt->stream_index;
-        const AVStream* stream = si >= 0 && static_cast<unsigned>(si) < d.fmt->nb_streams ? d.fmt->streams[si] : nullptr;
+        const AVStream* stream =
+            si >= 0 && static_cast<unsigned>(si) < d.fmt->nb_streams ? d.fmt->streams[si] : nullptr;
         // The stream analysis may have buffered picture packets before the discard took hold.
         if (stream && !IsPictureOrSound(stream)) {
             if (d.pkt->size == kGpsRecordSize) {
@@ -155,7 +156,8 @@ int CZovMP4Parser::Parse(const std::string& fullPath) {
                 if (!startFound_) {
                     const int year = rec.year + 1900;
                     if (IsValidDateTime(year, rec.month, rec.day, rec.hour, rec.minute, rec.second)) {
-                        const auto t = LocalTimeValue(year, rec.month, rec.day, rec.hour, rec.minute, rec.second);
+                        const auto t =
+                            LocalTimeValue(year, rec.month, rec.day, rec.hour, rec.minute, rec.second);
                         if (!t) {
                             av_packet_unref(d.pkt);
                             return -1;
@@ -177,7 +179,8 @@ int CZovMP4Parser::Parse(const std::string& fullPath) {
 
     // A missing duration is the demuxer's AV_NOPTS_VALUE: no length rather than a meaningless one.
     const std::int64_t duration = d.fmt->duration;
-    durationMs_ = duration == AV_NOPTS_VALUE || duration < 0 ? 0 : static_cast<std::uint32_t>(duration / 1000);
+    durationMs_ =
+        duration == AV_NOPTS_VALUE || duration < 0 ? 0 : static_cast<std::uint32_t>(duration / 1000);
     durationSpan_ = durationMs_ / 1000u;
     for (unsigned i = 0; i < d.fmt->nb_streams; ++i) {
         const AVCodecParameters* par = d.fmt->streams[i]->codecpar;

@@ -6,6 +6,6 @@
 // stream: every 32-byte packet is a GpsSample (year byte = year - 1900), every 12-byte packet of a data
 // stream a GSensorSample. Both tracks are copied into the target.
 class CZovMP4Parser : public CZovStoringParser {
-public:
+  public:
     int Parse(const std::string& fullPath) override;
 };

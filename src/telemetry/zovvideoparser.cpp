@@ -14,7 +14,9 @@
 #include "telemetry/zovaviparser.h"
 #include "telemetry/zovmp4parser.h"
 
-CZovVideoParser::~CZovVideoParser() { CloseFile(); }
+CZovVideoParser::~CZovVideoParser() {
+    CloseFile();
+}
 
 void CZovVideoParser::Reset() {
     startTime_ = 0;
@@ -113,7 +115,8 @@ bool CZovVideoParser::WalkGpsPayload(std::uint64_t pos, std::uint32_t size, std:
 bool CZovVideoParser::DeriveStartTime(const GpsSample& record, std::uint32_t index) {
     if (startFound_ || record.year == 0) return true;
     const int year = record.year + 2000;
-    if (!IsValidDateTime(year, record.month, record.day, record.hour, record.minute, record.second)) return true;
+    if (!IsValidDateTime(year, record.month, record.day, record.hour, record.minute, record.second))
+        return true;
     const auto t = LocalTimeValue(year, record.month, record.day, record.hour, record.minute, record.second);
     if (!t) return false;
     std::uint32_t rate = gpsAttr_ & 0xffu;

@@ -9,7 +9,7 @@
 // Reader base: one object reads one file and is then destroyed. Readers keep no global state, so several
 // may run at once on different files.
 class CZovVideoParser {
-public:
+  public:
     CZovVideoParser() = default;
     CZovVideoParser(const CZovVideoParser&) = delete;
     CZovVideoParser& operator=(const CZovVideoParser&) = delete;
@@ -25,14 +25,16 @@ public:
     TimeValue StartTime() const { return startTime_; }
     std::uint32_t GpsAttr() const { return gpsAttr_; }
 
-protected:
+  protected:
     void Reset();
-    // Opens the file read-only and fills the status record when one was given. False when it cannot be opened.
+    // Opens the file read-only and fills the status record when one was given. False when it cannot be
+    // opened.
     bool OpenFile(const std::string& fullPath);
     void CloseFile();
     std::uint64_t FileLength() const;
 
-    // Reads count bytes at pos into buf; a short read leaves the rest of buf unchanged. Returns the number read.
+    // Reads count bytes at pos into buf; a short read leaves the rest of buf unchanged. Returns the number
+    // read.
     std::size_t ReadAt(std::uint64_t pos, void* buf, std::size_t count) const;
     std::size_t PRead(std::uint64_t pos, void* buf, std::size_t count) const;
 
@@ -70,7 +72,7 @@ protected:
 
 // The three readers share one SetTarget/SetFileStatus that store the pointer.
 class CZovStoringParser : public CZovVideoParser {
-public:
+  public:
     void SetTarget(VideoFileInfo* target) override { target_ = target; }
     void SetFileStatus(FileStatus* status) override { status_ = status; }
 };

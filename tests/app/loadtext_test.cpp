@@ -32,9 +32,11 @@ std::vector<int> AllIds() {
 }
 
 std::vector<std::string> FormatSpecifiers(const QString& text) {
-    static const QRegularExpression specifier(QStringLiteral("%[-+ #0]*[0-9]*(\\.[0-9]+)?[hlLqjzt]*[a-zA-Z%]"));
+    static const QRegularExpression specifier(
+        QStringLiteral("%[-+ #0]*[0-9]*(\\.[0-9]+)?[hlLqjzt]*[a-zA-Z%]"));
     std::vector<std::string> found;
-    for (auto it = specifier.globalMatch(text); it.hasNext();) found.push_back(it.next().captured().toStdString());
+    for (auto it = specifier.globalMatch(text); it.hasNext();)
+        found.push_back(it.next().captured().toStdString());
     return found;
 }
 

@@ -199,7 +199,8 @@ TEST(HtmlMapDlg, RightButtonNeverReachesThePage) {
     QTest::mouseClick(input, Qt::RightButton, {}, middle);
     QTest::mouseClick(input, Qt::LeftButton, {}, middle);
     QTest::qWait(100);
-    ASSERT_TRUE(maptest::WaitUntil([&] { return Eval(map->Handler(), "window.buttons[0]").toInt() == 1; }, 5000))
+    ASSERT_TRUE(
+        maptest::WaitUntil([&] { return Eval(map->Handler(), "window.buttons[0]").toInt() == 1; }, 5000))
         << "the left click, which shows that clicks do arrive, never came";
     EXPECT_EQ(Eval(map->Handler(), "window.buttons[2]").toInt(), 0);
 }

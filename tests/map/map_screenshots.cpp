@@ -1,7 +1,8 @@
 // Writes a picture of each map page with a route, its driven part and the car: map-google.png,
 // map-baidu.png and map-yandex.png in the folder given (docs/ holds the committed ones). Offline the
 // pictures show the plain background; run it under Xvfb with the map tests' environment:
-//   xvfb-run -a env QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu map_screenshots docs
+//   xvfb-run -a env QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu map_screenshots
+//   docs
 
 #include <QApplication>
 #include <QDir>

@@ -8,7 +8,8 @@ using namespace fixtures;
 
 namespace {
 
-// 60 records at one per second from 2024-05-01 12:00:00 (AVI year base 2000); the first `undated` have year 0.
+// 60 records at one per second from 2024-05-01 12:00:00 (AVI year base 2000); the first `undated` have year
+// 0.
 std::string GpsTrack(int count, int undated = 0, int startSecond = 0) {
     std::vector<GpsSample> recs;
     for (int i = 0; i < count; ++i) {
@@ -25,13 +26,18 @@ std::string GpsTrack(int count, int undated = 0, int startSecond = 0) {
     return GpsBytes(recs);
 }
 
-std::string Gsen(int n) { return GsenBytes(std::vector<Accel>(n, Accel{1, -2, 64})); }
+std::string Gsen(int n) {
+    return GsenBytes(std::vector<Accel>(n, Accel{1, -2, 64}));
+}
 
-TimeValue At(int minute, int second) { return *LocalTimeValue(2024, 5, 1, 12, minute, second); }
+TimeValue At(int minute, int second) {
+    return *LocalTimeValue(2024, 5, 1, 12, minute, second);
+}
 
 // The standard recorder layout: header list, movi, idx1, then the private chunks at the top level.
 std::string StandardAvi(const std::string& tail) {
-    return AviFile(AviHdrl(33333, 1800, 1920, 1080) + AviMovi(std::string(64, '\x01')) + Chunk("idx1", "") + tail);
+    return AviFile(AviHdrl(33333, 1800, 1920, 1080) + AviMovi(std::string(64, '\x01')) + Chunk("idx1", "") +
+                   tail);
 }
 
 }  // namespace
@@ -39,8 +45,8 @@ std::string StandardAvi(const std::string& tail) {
 class AviReader : public TempDirTest {};
 
 TEST_F(AviReader, StandardRecording) {
-    const std::string tail = Chunk("gpsa", RateWord(1)) + Chunk("gps0", GpsTrack(60)) + Chunk("gsen", Gsen(600)) +
-                             Chunk("gsea", RateWord(10, 4));
+    const std::string tail = Chunk("gpsa", RateWord(1)) + Chunk("gps0", GpsTrack(60)) +
+                             Chunk("gsen", Gsen(600)) + Chunk("gsea", RateWord(10, 4));
     const std::string file = StandardAvi(tail);
     const Result r = Parse("MOVI0001.AVI", file);
     ASSERT_EQ(r.rc, 0);
@@ -67,23 +73,29 @@ TEST_F(AviReader, StartTimeRules) {
         TimeValue start;
         std::uint32_t gpsAttr;
     } cases[] = {
-        // 12 undated records; the first dated one (index 12, 12:00:12) at 5 per second is 2 s after the start.
-        {"rate 5, first dated record at index 12", Chunk("gpsa", RateWord(5)) + Chunk("gps0", GpsTrack(60, 12)),
-         At(0, 10), 5},
+        // 12 undated records; the first dated one (index 12, 12:00:12) at 5 per second is 2 s after the
+        // start.
+        {"rate 5, first dated record at index 12",
+         Chunk("gpsa", RateWord(5)) + Chunk("gps0", GpsTrack(60, 12)), At(0, 10), 5},
         {"gps0 before gpsa uses rate 1, then gpsa replaces the word",
          Chunk("gps0", GpsTrack(60, 12)) + Chunk("gpsa", RateWord(5)), At(0, 0), 5},
         {"no gpsa: rate 1 and the stored byte becomes 1", Chunk("gps0", GpsTrack(60, 3)), At(0, 0), 1},
-        {"rate 25 is implausible: rate 1", Chunk("gpsa", RateWord(25, 7)) + Chunk("gps0", GpsTrack(60, 3)), At(0, 0),
-         0x0701},
-        {"IDIT first wins over later records", Chunk("IDIT", "2023-07-15 08:30:05") + Chunk("gps0", GpsTrack(60)),
+        {"rate 25 is implausible: rate 1", Chunk("gpsa", RateWord(25, 7)) + Chunk("gps0", GpsTrack(60, 3)),
+         At(0, 0), 0x0701},
+        {"IDIT first wins over later records",
+         Chunk("IDIT", "2023-07-15 08:30:05") + Chunk("gps0", GpsTrack(60)),
          *LocalTimeValue(2023, 7, 15, 8, 30, 5), 0},
-        {"a valid IDIT after gps0 replaces the GPS date", Chunk("gps0", GpsTrack(60)) + Chunk("IDIT", "2023-07-15 08:30:05"),
+        {"a valid IDIT after gps0 replaces the GPS date",
+         Chunk("gps0", GpsTrack(60)) + Chunk("IDIT", "2023-07-15 08:30:05"),
          *LocalTimeValue(2023, 7, 15, 8, 30, 5), 1},
-        {"an IDIT that is no date discards the GPS date", Chunk("gps0", GpsTrack(60)) + Chunk("IDIT", "not a date"), 0, 1},
+        {"an IDIT that is no date discards the GPS date",
+         Chunk("gps0", GpsTrack(60)) + Chunk("IDIT", "not a date"), 0, 1},
         {"...and a later dated gps0 sets it again",
-         Chunk("gps0", GpsTrack(60)) + Chunk("IDIT", "not a date") + Chunk("gps0", GpsTrack(10, 0, 30)), At(0, 30), 1},
-        {"IDIT of 64 bytes or more is cut, not overflowed", Chunk("IDIT", "2023-07-15 08:30:05" + std::string(200, ' ')),
-         *LocalTimeValue(2023, 7, 15, 8, 30, 5), 0},
+         Chunk("gps0", GpsTrack(60)) + Chunk("IDIT", "not a date") + Chunk("gps0", GpsTrack(10, 0, 30)),
+         At(0, 30), 1},
+        {"IDIT of 64 bytes or more is cut, not overflowed",
+         Chunk("IDIT", "2023-07-15 08:30:05" + std::string(200, ' ')), *LocalTimeValue(2023, 7, 15, 8, 30, 5),
+         0},
         {"records of year 0 are never used", Chunk("gps0", GpsTrack(5, 5)), 0, 0},
     };
     for (const Case& c : cases) {
@@ -97,8 +109,8 @@ TEST_F(AviReader, StartTimeRules) {
 TEST_F(AviReader, OddPayloadsAndPlacement) {
     // 100 bytes: three records, then the walk reads the 4 remaining bytes as an id. Here they spell "gsea".
     std::string gps = GpsTrack(3) + "gsea";
-    std::string file = AviFile(AviHdrl(40000, 1500, 1280, 720) + Chunk("gps0", gps) + Bytes().le32(4).raw(RateWord(30)).str() +
-                               AviMovi("xx"));
+    std::string file = AviFile(AviHdrl(40000, 1500, 1280, 720) + Chunk("gps0", gps) +
+                               Bytes().le32(4).raw(RateWord(30)).str() + AviMovi("xx"));
     Result r = Parse("MOVI0003.AVI", file);
     ASSERT_EQ(r.rc, 0);
     EXPECT_EQ(r.info.gpsSize, 100u);
@@ -135,12 +147,13 @@ TEST_F(AviReader, Refusals) {
     } cases[] = {
         {"not RIFF", "MOVI0010.AVI", "RIFX" + hdrl},
         {"empty file", "MOVI0011.AVI", ""},
-        {"no video format", "MOVI0012.AVI", AviFile(List("hdrl", Chunk("avih", Bytes().le32(33333).zeros(12).le32(1800).zeros(36)))) },
+        {"no video format", "MOVI0012.AVI",
+         AviFile(List("hdrl", Chunk("avih", Bytes().le32(33333).zeros(12).le32(1800).zeros(36))))},
         {"zero duration", "MOVI0013.AVI", AviFile(AviHdrl(0, 1800, 1920, 1080))},
         {"movi reaches past the end (power loss)", "MOVI0014.AVI", AviFile(hdrl + AviMovi("abc", 1000000))},
         {"lower-case .avi goes to the box reader, which finds no ftyp", "MOVI0015.avi", AviFile(hdrl)},
-        {"an IDIT date before 1970 is refused and fails the read",
-         "MOVI0016.AVI", AviFile(hdrl + Chunk("IDIT", "1969-12-31 10:00:00"))},
+        {"an IDIT date before 1970 is refused and fails the read", "MOVI0016.AVI",
+         AviFile(hdrl + Chunk("IDIT", "1969-12-31 10:00:00"))},
     };
     for (const Case& c : cases) {
         const Result r = Parse(c.name, c.bytes);

@@ -27,9 +27,12 @@ const TimeValue kNoon = *LocalTimeValue(2024, 5, 1, 12, 0, 0);
 class BoxReader : public TempDirTest {};
 
 TEST_F(BoxReader, MovWithTelemetryAtTopLevelOrInsideMoov) {
-    const std::string telemetry = Box("gpsa", RateWord(1)) + Box("gps0", Track(60)) + Box("gsen", std::string(1800, '\x02'));
-    const std::string atTop = FtypBox() + telemetry + MoovBox(90000, 5400000, 1920, 1080) + Box("mdat", std::string(500, 'v'));
-    const std::string inMoov = FtypBox() + MoovBox(90000, 5400000, 1920, 1080, false, telemetry) + Box("mdat", "v");
+    const std::string telemetry =
+        Box("gpsa", RateWord(1)) + Box("gps0", Track(60)) + Box("gsen", std::string(1800, '\x02'));
+    const std::string atTop =
+        FtypBox() + telemetry + MoovBox(90000, 5400000, 1920, 1080) + Box("mdat", std::string(500, 'v'));
+    const std::string inMoov =
+        FtypBox() + MoovBox(90000, 5400000, 1920, 1080, false, telemetry) + Box("mdat", "v");
     for (const std::string& file : {atTop, inMoov}) {
         const Result r = Parse("FILE0001.MOV", file);
         ASSERT_EQ(r.rc, 0);

@@ -43,7 +43,9 @@ ToolRun Info(const std::vector<std::string>& files) {
 class InfoTool : public TempDirTest {};
 
 TEST_F(InfoTool, PrintsOneObjectPerFile) {
-    GpsSample g = MakeGps(Fix{.lat = 5230.5, .lon = 1322.25, .speed = 30, .year = 2024, .month = 5, .day = 1, .hour = 12}, 1900);
+    GpsSample g = MakeGps(
+        Fix{.lat = 5230.5, .lon = 1322.25, .speed = 30, .year = 2024, .month = 5, .day = 1, .hour = 12},
+        1900);
     Mp4Options o;
     o.packets = TelemetryPackets({g, g}, 1, std::vector<GSensorSample>(12), 10);
     const std::string mp4 = dir_ + "/FILG0001F.mp4";
@@ -55,9 +57,9 @@ TEST_F(InfoTool, PrintsOneObjectPerFile) {
     EXPECT_EQ(r.status, 0);
     ASSERT_EQ(r.lines.size(), 2u);
     const nlohmann::json& a = r.lines[0];
-    for (const char* key : {"path", "name", "reader", "parseResult", "width", "height", "startTime", "durationMs",
-                            "durationSpan", "fileSize", "gpsOffset", "gpsSize", "gsenOffset", "gsenSize", "gpsAttr",
-                            "gsenAttr", "gpsTrack", "gsenTrack", "flags"}) {
+    for (const char* key : {"path", "name", "reader", "parseResult", "width", "height", "startTime",
+                            "durationMs", "durationSpan", "fileSize", "gpsOffset", "gpsSize", "gsenOffset",
+                            "gsenSize", "gpsAttr", "gsenAttr", "gpsTrack", "gsenTrack", "flags"}) {
         EXPECT_TRUE(a.contains(key)) << key;
     }
     EXPECT_EQ(a["path"], mp4);

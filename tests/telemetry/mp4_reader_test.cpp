@@ -38,10 +38,16 @@ GpsSample Feb30() {
     return g;
 }
 
-GSensorSample Sensor(std::uint32_t x) { return GSensorSample{x, 0xfffffffeu, 64}; }
+GSensorSample Sensor(std::uint32_t x) {
+    return GSensorSample{x, 0xfffffffeu, 64};
+}
 
-DataPacket At(std::int64_t ms, const GpsSample& g, int stream = 0) { return {ms, RecordBytes(g), stream}; }
-DataPacket At(std::int64_t ms, const GSensorSample& s, int stream = 0) { return {ms, RecordBytes(s), stream}; }
+DataPacket At(std::int64_t ms, const GpsSample& g, int stream = 0) {
+    return {ms, RecordBytes(g), stream};
+}
+DataPacket At(std::int64_t ms, const GSensorSample& s, int stream = 0) {
+    return {ms, RecordBytes(s), stream};
+}
 
 struct ReadPacket {
     AVMediaType type;
@@ -56,8 +62,9 @@ std::vector<ReadPacket> DemuxAll(const std::string& path) {
     if (avformat_find_stream_info(f, nullptr) >= 0) {
         AVPacket* p = av_packet_alloc();
         while (av_read_frame(f, p) >= 0) {
-            out.push_back({f->streams[p->stream_index]->codecpar->codec_type,
-                           std::string(reinterpret_cast<const char*>(p->data), static_cast<std::size_t>(p->size))});
+            out.push_back(
+                {f->streams[p->stream_index]->codecpar->codec_type,
+                 std::string(reinterpret_cast<const char*>(p->data), static_cast<std::size_t>(p->size))});
             av_packet_unref(p);
         }
         av_packet_free(&p);
@@ -66,22 +73,25 @@ std::vector<ReadPacket> DemuxAll(const std::string& path) {
     return out;
 }
 
-bool SameBytes(const GpsSample& a, const GpsSample& b) { return std::memcmp(&a, &b, sizeof(a)) == 0; }
+bool SameBytes(const GpsSample& a, const GpsSample& b) {
+    return std::memcmp(&a, &b, sizeof(a)) == 0;
+}
 
 // The movie header rewritten as version 1 with a negative 64-bit duration. FFmpeg's muxer puts "moov"
 // after "mdat", so growing it moves no sample offsets.
 std::string WithNegativeMovieDuration(std::string file) {
     std::size_t moov = 0;
     while (moov + 8 <= file.size() && file.compare(moov + 4, 4, "moov") != 0) {
-        moov += (std::uint8_t(file[moov]) << 24 | std::uint8_t(file[moov + 1]) << 16 | std::uint8_t(file[moov + 2]) << 8 |
-                 std::uint8_t(file[moov + 3]));
+        moov += (std::uint8_t(file[moov]) << 24 | std::uint8_t(file[moov + 1]) << 16 |
+                 std::uint8_t(file[moov + 2]) << 8 | std::uint8_t(file[moov + 3]));
     }
     const std::size_t mvhd = moov + 8;
     if (moov + 16 > file.size() || file.compare(mvhd + 4, 4, "mvhd") != 0 || file[mvhd + 8] != 0) return {};
     const std::uint32_t oldSize = std::uint8_t(file[mvhd + 3]) | std::uint8_t(file[mvhd + 2]) << 8;
     const std::string timescale = file.substr(mvhd + 8 + 12, 4);
     const std::string rest = file.substr(mvhd + 8 + 20, oldSize - 28);
-    const std::string body = Bytes().u8(1).zeros(3).zeros(16).raw(timescale).be32(0xffffffffu).be32(0xfff00000u).raw(rest);
+    const std::string body =
+        Bytes().u8(1).zeros(3).zeros(16).raw(timescale).be32(0xffffffffu).be32(0xfff00000u).raw(rest);
     const std::string box = Box("mvhd", body);
     std::string out = file.substr(0, mvhd) + box + file.substr(mvhd + oldSize);
     const std::uint32_t moovSize = static_cast<std::uint32_t>(out.size() - moov);
@@ -93,7 +103,7 @@ std::string WithNegativeMovieDuration(std::string file) {
 }  // namespace
 
 class Mp4Reader : public TempDirTest {
-protected:
+  protected:
     // A fresh H.264 source; 10 fps keeps it to a few dozen packets.
     std::string Source(int width = 320, int height = 240, bool sound = false, double seconds = 1.5) {
         const std::string path = dir_ + "/src" + std::to_string(width) + (sound ? "a" : "") + ".mp4";
@@ -102,7 +112,8 @@ protected:
         EXPECT_TRUE(MakeVideo(path, v));
         return path;
     }
-    std::string Recording(const std::string& source, const Mp4Options& o, const std::string& name = "FILE0001.mp4") {
+    std::string Recording(const std::string& source, const Mp4Options& o,
+                          const std::string& name = "FILE0001.mp4") {
         const std::string path = dir_ + "/" + name;
         std::string error;
         EXPECT_TRUE(WriteMp4(source, path, o, &error)) << error;
@@ -121,7 +132,11 @@ protected:
 TEST_F(Mp4Reader, WrittenPacketsReadBackWithTheirSizes) {
     Mp4Options o;
     o.dataStreams = 2;
-    o.packets = {At(0, Gps(5, 0)), At(0, Sensor(1)), At(100, Sensor(2)), At(500, Gps(5, 1), 1), {700, std::string(20, 'x'), 0}};
+    o.packets = {At(0, Gps(5, 0)),
+                 At(0, Sensor(1)),
+                 At(100, Sensor(2)),
+                 At(500, Gps(5, 1), 1),
+                 {700, std::string(20, 'x'), 0}};
     o.soundPayloads = {{300, std::string(32, 's'), 0}};
     const std::string path = Recording(Source(320, 240, true), o);
     std::vector<std::size_t> dataSizes;
@@ -137,11 +152,12 @@ TEST_F(Mp4Reader, WrittenPacketsReadBackWithTheirSizes) {
 }
 
 TEST_F(Mp4Reader, TracksInPacketOrderFromEveryDataStream) {
-    const std::vector<GpsSample> gps = {Gps(5, 0, 124, 5230.1), Gps(5, 1, 124, 5230.2), Gps(5, 2, 124, 5230.3)};
+    const std::vector<GpsSample> gps = {Gps(5, 0, 124, 5230.1), Gps(5, 1, 124, 5230.2),
+                                        Gps(5, 2, 124, 5230.3)};
     Mp4Options o;
     o.dataStreams = 2;
     o.packets = {At(0, gps[0]),      At(50, Sensor(1)), At(300, Sensor(2), 1), At(600, gps[1], 1),
-                 At(900, Sensor(3)),  At(1200, gps[2]), At(1300, Sensor(4))};
+                 At(900, Sensor(3)), At(1200, gps[2]),  At(1300, Sensor(4))};
     // Packets of other sizes are neither record nor sample.
     o.packets.push_back({400, std::string(33, 'x'), 0});
     o.packets.push_back({450, std::string(11, 'x'), 1});
@@ -176,7 +192,10 @@ TEST_F(Mp4Reader, StartTimeRules) {
     } cases[] = {
         {"first dated record", {Gps(5, 7), Gps(5, 8)}, false, LocalTimeValue(2024, 5, 1, 12, 0, 7)},
         {"month 0 skipped", {Gps(0, 3), Gps(5, 9)}, false, LocalTimeValue(2024, 5, 1, 12, 0, 9)},
-        {"invalid month skipped, year byte + 1900", {Gps(13, 0), Gps(6, 30, 123)}, false, LocalTimeValue(2023, 6, 1, 12, 0, 30)},
+        {"invalid month skipped, year byte + 1900",
+         {Gps(13, 0), Gps(6, 30, 123)},
+         false,
+         LocalTimeValue(2023, 6, 1, 12, 0, 30)},
         {"2024-02-30 is 2024-03-01", {Feb30()}, false, LocalTimeValue(2024, 3, 1, 8, 0, 0)},
         {"no date, no status", {Gps(0, 1), Gps(0, 2)}, false, TimeValue{0}},
         {"no telemetry, no status", {}, false, TimeValue{0}},
@@ -186,7 +205,8 @@ TEST_F(Mp4Reader, StartTimeRules) {
     int n = 0;
     for (const Case& c : cases) {
         Mp4Options o;
-        for (std::size_t i = 0; i < c.records.size(); ++i) o.packets.push_back(At(static_cast<std::int64_t>(i) * 500, c.records[i]));
+        for (std::size_t i = 0; i < c.records.size(); ++i)
+            o.packets.push_back(At(static_cast<std::int64_t>(i) * 500, c.records[i]));
         const std::string path = Recording(source, o, "FILE" + std::to_string(1000 + n++) + ".mp4");
         FileStatus status;
         const Result r = Read(path, c.withStatus ? &status : nullptr);
@@ -200,7 +220,7 @@ TEST_F(Mp4Reader, StartTimeRules) {
 TEST_F(Mp4Reader, YearBeforeNineteenSeventyFailsKeepingTheTracksSoFar) {
     for (int yearByte : {69, 0}) {
         Mp4Options o;
-        o.packets = {At(0, Gps(0, 0)), At(100, Sensor(1)), At(200, Sensor(2)), At(400, Gps(5, 1, yearByte)),
+        o.packets = {At(0, Gps(0, 0)),   At(100, Sensor(1)), At(200, Sensor(2)), At(400, Gps(5, 1, yearByte)),
                      At(500, Sensor(3)), At(900, Gps(5, 2))};
         const Result r = Read(Recording(Source(), o));
         EXPECT_EQ(r.rc, -1) << yearByte;
@@ -265,7 +285,8 @@ TEST_F(Mp4Reader, Refusals) {
     const std::string good = ReadFile(Recording(Source(), o));
     std::string garbage(good.size(), '\0');
     for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 2654435761u) >> 13);
-    const std::string avi = Bytes().tag("RIFF").le32(100).tag("AVI ").tag("LIST").le32(4).tag("hdrl").zeros(88);
+    const std::string avi =
+        Bytes().tag("RIFF").le32(100).tag("AVI ").tag("LIST").le32(4).tag("hdrl").zeros(88);
     struct Case {
         const char* what;
         std::string bytes;

@@ -12,19 +12,20 @@ TEST(DateRules, ValidityBounds) {
         int y, mo, d, h, mi, s;
         bool valid;
     } cases[] = {
-        {2024, 1, 1, 0, 0, 0, true},    {1900, 12, 31, 23, 59, 59, true}, {1899, 1, 1, 0, 0, 0, false},
-        {2024, 0, 1, 0, 0, 0, false},   {2024, 13, 1, 0, 0, 0, false},    {2024, 1, 0, 0, 0, 0, false},
-        {2024, 1, 32, 0, 0, 0, false},  {2024, 1, 1, 24, 0, 0, false},    {2024, 1, 1, 0, 60, 0, false},
-        {2024, 1, 1, 0, 0, 60, false},  {2024, 2, 31, 0, 0, 0, true},     {2024, 1, 1, -1, 0, 0, false},
+        {2024, 1, 1, 0, 0, 0, true},   {1900, 12, 31, 23, 59, 59, true}, {1899, 1, 1, 0, 0, 0, false},
+        {2024, 0, 1, 0, 0, 0, false},  {2024, 13, 1, 0, 0, 0, false},    {2024, 1, 0, 0, 0, 0, false},
+        {2024, 1, 32, 0, 0, 0, false}, {2024, 1, 1, 24, 0, 0, false},    {2024, 1, 1, 0, 60, 0, false},
+        {2024, 1, 1, 0, 0, 60, false}, {2024, 2, 31, 0, 0, 0, true},     {2024, 1, 1, -1, 0, 0, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsValidDateTime(c.y, c.mo, c.d, c.h, c.mi, c.s), c.valid) << c.y << "-" << c.mo << "-" << c.d;
+        EXPECT_EQ(IsValidDateTime(c.y, c.mo, c.d, c.h, c.mi, c.s), c.valid)
+            << c.y << "-" << c.mo << "-" << c.d;
 }
 
 TEST(DateRules, LocalTimeIsTheComputersZoneWithRollover) {
     // Tests run with TZ=Europe/Berlin: winter UTC+1, summer UTC+2.
-    EXPECT_EQ(LocalTimeValue(2024, 1, 1, 1, 0, 0), 1704067200);           // 2024-01-01 00:00 UTC
-    EXPECT_EQ(LocalTimeValue(2024, 7, 1, 2, 0, 0), 1719792000);           // 2024-07-01 00:00 UTC
+    EXPECT_EQ(LocalTimeValue(2024, 1, 1, 1, 0, 0), 1704067200);  // 2024-01-01 00:00 UTC
+    EXPECT_EQ(LocalTimeValue(2024, 7, 1, 2, 0, 0), 1719792000);  // 2024-07-01 00:00 UTC
     EXPECT_EQ(LocalTimeValue(2024, 2, 30, 8, 0, 0), LocalTimeValue(2024, 3, 1, 8, 0, 0));
     EXPECT_EQ(LocalTimeValue(1970, 1, 1, 1, 0, 0), 0);
 }
@@ -78,8 +79,9 @@ TEST(ReaderChoice, ByExactCaseOfTheExtension) {
         const char* name;
         ReaderKind kind;
     } cases[] = {
-        {"MOVI0001.AVI", ReaderKind::Avi}, {"MOVI0001.avi", ReaderKind::Box}, {"FILE0001.mp4", ReaderKind::Mp4},
-        {"FILE0001.MP4", ReaderKind::Box}, {"FILE0001.MOV", ReaderKind::Box}, {"FILE0001.3gp", ReaderKind::Box},
+        {"MOVI0001.AVI", ReaderKind::Avi}, {"MOVI0001.avi", ReaderKind::Box},
+        {"FILE0001.mp4", ReaderKind::Mp4}, {"FILE0001.MP4", ReaderKind::Box},
+        {"FILE0001.MOV", ReaderKind::Box}, {"FILE0001.3gp", ReaderKind::Box},
         {"AVI", ReaderKind::Box},          {".mp4", ReaderKind::Mp4},
     };
     for (const Case& c : cases) EXPECT_EQ(ChooseReaderKind(c.name), c.kind) << c.name;

@@ -11,7 +11,7 @@
 
 // A fresh folder per test, removed afterwards.
 class TempDirTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char tmpl[] = "/tmp/orvan-test-XXXXXX";
         dir_ = mkdtemp(tmpl);

@@ -27,12 +27,12 @@ constexpr int kHardBrakeSecond = 2 * 60 + 20;  // inside the third recording, th
 // Großer Stern, Hofjägerallee south, Tiergartenstraße east, Ebertstraße north back to the gate.
 std::vector<Waypoint> TiergartenLoop() {
     return {
-        {{52.51620, 13.37640}, 30, 6},  {{52.51625, 13.37400}, 55, 0},  {{52.51610, 13.36500}, 65, 14},
-        {{52.51560, 13.35800}, 75, 0},  {{52.51480, 13.35250}, 30, 0},  {{52.51400, 13.35020}, 25, 0},
-        {{52.51340, 13.34960}, 50, 0},  {{52.51120, 13.34850}, 55, 0},  {{52.50960, 13.34800}, 40, 10},
-        {{52.50930, 13.35400}, 55, 0},  {{52.50900, 13.36100}, 55, 0},  {{52.50950, 13.36900}, 45, 8},
-        {{52.51100, 13.37450}, 45, 0},  {{52.51120, 13.37640}, 50, 0},  {{52.51400, 13.37720}, 50, 8},
-        {{52.51580, 13.37760}, 30, 0},  {{52.51620, 13.37700}, 20, 0},
+        {{52.51620, 13.37640}, 30, 6}, {{52.51625, 13.37400}, 55, 0}, {{52.51610, 13.36500}, 65, 14},
+        {{52.51560, 13.35800}, 75, 0}, {{52.51480, 13.35250}, 30, 0}, {{52.51400, 13.35020}, 25, 0},
+        {{52.51340, 13.34960}, 50, 0}, {{52.51120, 13.34850}, 55, 0}, {{52.50960, 13.34800}, 40, 10},
+        {{52.50930, 13.35400}, 55, 0}, {{52.50900, 13.36100}, 55, 0}, {{52.50950, 13.36900}, 45, 8},
+        {{52.51100, 13.37450}, 45, 0}, {{52.51120, 13.37640}, 50, 0}, {{52.51400, 13.37720}, 50, 8},
+        {{52.51580, 13.37760}, 30, 0}, {{52.51620, 13.37700}, 20, 0},
     };
 }
 
@@ -40,9 +40,9 @@ std::vector<Waypoint> TiergartenLoop() {
 // Alexanderplatz, then out along the wide Karl-Marx-Allee to the Frankfurter Tor and beyond.
 std::vector<Waypoint> EastWard() {
     return {
-        {{52.51980, 13.40420}, 30, 5},  {{52.52150, 13.40950}, 50, 0},  {{52.52250, 13.41250}, 40, 15},
-        {{52.52050, 13.41850}, 60, 0},  {{52.51810, 13.42700}, 80, 10}, {{52.51700, 13.43600}, 85, 0},
-        {{52.51570, 13.45400}, 50, 0},  {{52.51520, 13.46000}, 50, 0},  {{52.51460, 13.46900}, 30, 0},
+        {{52.51980, 13.40420}, 30, 5}, {{52.52150, 13.40950}, 50, 0},  {{52.52250, 13.41250}, 40, 15},
+        {{52.52050, 13.41850}, 60, 0}, {{52.51810, 13.42700}, 80, 10}, {{52.51700, 13.43600}, 85, 0},
+        {{52.51570, 13.45400}, 50, 0}, {{52.51520, 13.46000}, 50, 0},  {{52.51460, 13.46900}, 30, 0},
     };
 }
 
@@ -51,7 +51,7 @@ struct Series {
     const char* rearFolder;  // the same folder, or its sibling with the last letter made 'R'
     const char* prefix;      // four characters; the fourth becomes 'G' on a locked recording
     const char* extension;
-    const char* format;      // ffmpeg muxer of the clip
+    const char* format;  // ffmpeg muxer of the clip
 };
 
 constexpr Series kMp4{"DCIM/Movie", "DCIM/Movie", "FILE", ".mp4", "mp4"};
@@ -80,7 +80,9 @@ std::string Name(const Series& s, int number, bool front) {
     return prefix + digits + (front ? "F" : "R") + s.extension;
 }
 
-fs::path StampOf(const fs::path& dir) { return dir.parent_path() / (dir.filename().string() + ".complete"); }
+fs::path StampOf(const fs::path& dir) {
+    return dir.parent_path() / (dir.filename().string() + ".complete");
+}
 
 bool IsCompleteCard(const fs::path& dir) {
     std::ifstream in(StampOf(dir));
@@ -133,7 +135,8 @@ bool Build(const fs::path& root, const fs::path& clips, std::string& error) {
         }
     }
 
-    const LoggedDrive trip1 = Simulate(TiergartenLoop(), {kHardBrakeSecond, 0, 4}, kTrip1Minutes * 60, 2024, 6, 14, 9, 0);
+    const LoggedDrive trip1 =
+        Simulate(TiergartenLoop(), {kHardBrakeSecond, 0, 4}, kTrip1Minutes * 60, 2024, 6, 14, 9, 0);
     const LoggedDrive trip2 = Simulate(EastWard(), {-1, 30, 6}, kTrip2Minutes * 60, 2024, 6, 14, 9, 35);
     int number = 0;
     for (const Slot& slot : kSlots) {

@@ -11,10 +11,10 @@ namespace samplecard {
 struct CardFile {
     std::string path;  // relative to the card's root
     bool front = true;
-    bool locked = false;    // the recorder's 'G' mark in the name
+    bool locked = false;  // the recorder's 'G' mark in the name
     bool readOnly = false;
-    int trip = 0;           // 1 or 2
-    int minute = 0;         // minute of the trip the recording starts at
+    int trip = 0;    // 1 or 2
+    int minute = 0;  // minute of the trip the recording starts at
 };
 
 // What the card holds, in recording order, front before rear.

@@ -11,12 +11,14 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kEarthRadius = 6371000.0;
 constexpr double kG = 9.81;
-constexpr double kAccel = 1.8;       // m/s^2, an unhurried start
-constexpr double kBrake = 2.5;       // m/s^2, ordinary braking
-constexpr double kHardBrake = 8.0;   // m/s^2, about 0.8 G
+constexpr double kAccel = 1.8;      // m/s^2, an unhurried start
+constexpr double kBrake = 2.5;      // m/s^2, ordinary braking
+constexpr double kHardBrake = 8.0;  // m/s^2, about 0.8 G
 constexpr double kTick = 1.0 / kGsenPerSecond;
 
-double Rad(double d) { return d * kPi / 180.0; }
+double Rad(double d) {
+    return d * kPi / 180.0;
+}
 
 double Distance(LatLon a, LatLon b) {
     const double dlat = Rad(b.lat - a.lat), dlon = Rad(b.lon - a.lon);
@@ -52,9 +54,9 @@ double ToNmea(double degrees) {
 LoggedDrive Simulate(const std::vector<Waypoint>& route, const DriveEvents& events, int seconds, int year,
                      int month, int day, int hour, int minute) {
     LoggedDrive out;
-    std::size_t leg = 0;      // the car is between route[leg] and route[leg + 1]
-    double along = 0;         // metres into that leg
-    double speed = 0;         // m/s
+    std::size_t leg = 0;  // the car is between route[leg] and route[leg + 1]
+    double along = 0;     // metres into that leg
+    double speed = 0;     // m/s
     double stopLeft = route.empty() ? 0 : route[0].stopSeconds;
     double lastHeading = route.size() > 1 ? Bearing(route[0].at, route[1].at) : 0;
     bool braking = false;
@@ -70,14 +72,17 @@ LoggedDrive Simulate(const std::vector<Waypoint>& route, const DriveEvents& even
         const bool atEnd = leg + 1 >= route.size();
         const double legLength = atEnd ? 0 : Distance(route[leg].at, route[leg + 1].at);
         const double limit = atEnd ? 0 : route[leg].limitKmh / 3.6;
-        if (events.hardBrakeAt >= 0 && t >= events.hardBrakeAt && t < events.hardBrakeAt + 0.1) braking = true;
+        if (events.hardBrakeAt >= 0 && t >= events.hardBrakeAt && t < events.hardBrakeAt + 0.1)
+            braking = true;
 
         // Aim for the limit, but be able to stop at the next red light or the end of the route.
         const double toStop = legLength - along;
-        const bool stopAhead = atEnd || (leg + 1 < route.size() && route[leg + 1].stopSeconds > 0) || leg + 2 >= route.size();
+        const bool stopAhead =
+            atEnd || (leg + 1 < route.size() && route[leg + 1].stopSeconds > 0) || leg + 2 >= route.size();
         double target = limit;
         // Creep the last metres: the stop itself happens once the waypoint is passed.
-        if (stopAhead) target = std::min(target, std::max(1.5, std::sqrt(2 * kBrake * std::max(0.0, toStop))));
+        if (stopAhead)
+            target = std::min(target, std::max(1.5, std::sqrt(2 * kBrake * std::max(0.0, toStop))));
         double accel = 0;
         if (stopLeft > 0) {
             stopLeft -= kTick;
@@ -117,7 +122,8 @@ LoggedDrive Simulate(const std::vector<Waypoint>& route, const DriveEvents& even
 
         // Longitudinal, lateral and vertical acceleration in G as the sensor sees them.
         const double gx = accel / kG + 0.02 * Noise(noise);
-        const double gy = std::clamp(turn * kPi / 180.0 / kTick * speed / kG, -0.6, 0.6) + 0.02 * Noise(noise);
+        const double gy =
+            std::clamp(turn * kPi / 180.0 / kTick * speed / kG, -0.6, 0.6) + 0.02 * Noise(noise);
         const double gz = 1.0 + (speed > 0 ? 0.06 : 0.01) * Noise(noise);
         out.gsen.push_back({Count(gx), Count(gy), Count(gz)});
 

@@ -20,14 +20,14 @@ struct Waypoint {
 };
 
 struct DriveEvents {
-    int hardBrakeAt = -1;     // second of the drive at which the driver brakes hard (-1: none)
-    int noFixFrom = -1;       // first second without a GPS fix
+    int hardBrakeAt = -1;  // second of the drive at which the driver brakes hard (-1: none)
+    int noFixFrom = -1;    // first second without a GPS fix
     int noFixSeconds = 0;
 };
 
 struct LoggedDrive {
-    std::vector<fixtures::Fix> gps;    // one per second; date = start + i seconds
-    std::vector<fixtures::Accel> gsen; // 10 per second
+    std::vector<fixtures::Fix> gps;     // one per second; date = start + i seconds
+    std::vector<fixtures::Accel> gsen;  // 10 per second
 };
 
 constexpr int kGsenPerSecond = 10;

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     if (madeNew) {
-        std::cerr << "orvan-sample-card: made " << samplecard::CardLayout().size() << " recordings in " << argv[1]
-                  << " (" << static_cast<int>(seconds + 0.5) << " s)\n";
+        std::cerr << "orvan-sample-card: made " << samplecard::CardLayout().size() << " recordings in "
+                  << argv[1] << " (" << static_cast<int>(seconds + 0.5) << " s)\n";
     }
     return 0;
 }
