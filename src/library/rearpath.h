@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The rear camera's file that belongs to a front recording. Two-camera recorders write it beside the front
+// file with the base name's last character replaced by 'R' (FILE0001F.mp4, FILE0001R.mp4), or in a sibling
+// folder whose name ends in 'R' as well (MovieF/MOVI0005F.AVI, MovieR/MOVI0005R.AVI); the same folder is
+// tried first. '/' separates the path's levels; doubled separators (as in VideoFileInfo::FullPath) are
+// passed over when the parent folder is looked for.
+//
+// Empty when no regular file exists at either place, when the base name has no extension, and whenever
+// the place found is the front file itself (a rear file given alone, or a case-insensitive file system
+// answering for the front's own name): a rear file then plays alone.
+std::string DeriveRearPath(const std::string& frontPath);
