@@ -1,0 +1,17 @@
+// main for the control tests: a widgets application on the platform the environment names (offscreen under
+// ctest), made only when the tests run, so listing them needs no display.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstring>
+#include <memory>
+
+int main(int argc, char** argv) {
+    bool listing = false;
+    for (int i = 1; i < argc; ++i) listing |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
+    std::unique_ptr<QApplication> app;
+    if (!listing) app = std::make_unique<QApplication>(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class Gallery;
+
+// One function per part of the skin; main.cpp calls them in order.
+void AddPictureSheet(Gallery& gallery);
+void AddOutlinedTexts(Gallery& gallery);
