@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "controls/outlinedtext.h"
+
 namespace {
 
 const QColor kBackground(5, 5, 5);
@@ -36,11 +38,5 @@ void PaintWindowFace(QPainter& painter, int width, int height, bool fullPane, co
     painter.fillRect(0, 0, width, height, kBackground);
     painter.setPen(QPen(kGripLine, 1));
     for (int k : {25, 20, 15, 10}) painter.drawLine(width - k, height, width, height - k);
-    if (!fullPane && !title.isEmpty()) {
-        painter.setPen(QColor(30, 120, 195));
-        QFont font(QStringLiteral("Arial Black"));
-        font.setPixelSize(kTitleSize);
-        painter.setFont(font);
-        painter.drawText(8, 8 + kTitleSize, title);
-    }
+    if (!fullPane) DrawOutlinedText(painter, OutlinedTextStyle::Title, title, 8, 8, kTitleSize);
 }
