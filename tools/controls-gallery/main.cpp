@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
 
     Gallery gallery;
     AddPictureSheet(gallery);
+    AddButtons(gallery);
     AddOutlinedTexts(gallery);
 
     if (!gallery.Render().save(out)) {

@@ -5,3 +5,4 @@ class Gallery;
 // One function per part of the skin; main.cpp calls them in order.
 void AddPictureSheet(Gallery& gallery);
 void AddOutlinedTexts(Gallery& gallery);
+void AddButtons(Gallery& gallery);
