@@ -1,0 +1,56 @@
+#include "mainwindow/zovapp.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+
+#include "controls/outlinedtext.h"
+#include "mainwindow/zovdlg.h"
+
+namespace {
+
+bool IsSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+void ExitAtOnce(int) {
+    _exit(EXIT_FAILURE);
+}
+
+}  // namespace
+
+void CZovApp::PrepareProcess() {
+    // A platform the user chose stands.
+    if (!IsSet("QT_QPA_PLATFORM")) {
+        const char* session = std::getenv("XDG_SESSION_TYPE");
+        const bool wayland = IsSet("WAYLAND_DISPLAY") || (session && std::string_view(session) == "wayland");
+        if (wayland && IsSet("DISPLAY")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+    }
+    if (::geteuid() == 0 && !IsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+CZovApp::CZovApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Orvan Player"));
+    setOrganizationName(QStringLiteral("Orvan"));
+    setDesktopFileName(QStringLiteral("orvan-player"));
+    // The window's title and instruments are drawn in families Linux rarely has; their stand-ins are chosen
+    // once, before any widget measures text.
+    InstallFontSubstitutes();
+}
+
+int CZovApp::Run() {
+    {
+        CZovDlg dialog;
+        dialog.exec();
+        InstallExitOnFatalSignal();
+    }
+    return 0;
+}
+
+void CZovApp::InstallExitOnFatalSignal() {
+    for (int signal : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT}) std::signal(signal, ExitAtOnce);
+}

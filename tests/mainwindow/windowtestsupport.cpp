@@ -1,0 +1,75 @@
+#include "windowtestsupport.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QWidget>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace windowtest {
+
+SettingsFolder::SettingsFolder() {
+    folder_ = std::filesystem::temp_directory_path() /
+              ("orvan-window-test-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand()));
+    std::filesystem::create_directories(folder_);
+    settings_ = std::make_unique<AppSettings>(IniPath());
+}
+
+SettingsFolder::~SettingsFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+std::string SettingsFolder::ReadIni() const {
+    std::ifstream in(IniPath());
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        seen_.append(box->windowTitle() + QLatin1Char('|') + box->text());
+        box->accept();
+    });
+    timer_.start(20);
+}
+
+namespace {
+
+void Send(QWidget* window, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    const QPointF local(at);
+    QMouseEvent event(type, local, window->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
+}  // namespace
+
+void Press(QWidget* window, QPoint at) {
+    Send(window, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+}
+
+void MoveTo(QWidget* window, QPoint at, bool leftDown) {
+    Send(window, QEvent::MouseMove, at, Qt::NoButton, leftDown ? Qt::LeftButton : Qt::NoButton);
+}
+
+void Release(QWidget* window, QPoint at) {
+    Send(window, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+void DoubleClick(QWidget* window, QPoint at) {
+    Send(window, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+}
+
+bool HasDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    return display != nullptr && *display != '\0';
+}
+
+}  // namespace windowtest
