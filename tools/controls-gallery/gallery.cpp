@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPalette>
 #include <QWidget>
 #include <algorithm>
 
@@ -23,7 +24,11 @@ void Gallery::Add(const QString& caption, const QImage& image) {
 }
 
 void Gallery::Add(const QString& caption, QWidget& widget) {
-    Add(caption, widget.grab().toImage());
+    // Over the window's background, as the player shows it, not over the widget's palette.
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(kBackground);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    Add(caption, image);
 }
 
 QImage Gallery::Render() const {

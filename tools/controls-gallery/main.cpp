@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     AddPictureSheet(gallery);
     AddButtons(gallery);
     AddOutlinedTexts(gallery);
+    AddSlidersAndPanes(gallery);
 
     if (!gallery.Render().save(out)) {
         QTextStream(stderr) << "cannot write " << out << "\n";

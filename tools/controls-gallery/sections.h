@@ -6,3 +6,4 @@ class Gallery;
 void AddPictureSheet(Gallery& gallery);
 void AddOutlinedTexts(Gallery& gallery);
 void AddButtons(Gallery& gallery);
+void AddSlidersAndPanes(Gallery& gallery);
