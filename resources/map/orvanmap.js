@@ -7,9 +7,11 @@
 //   pathdrived_plot(lat, lon)      append a point to the driven part
 //   pathdrived_delete()            remove the driven part
 // Each page passes its provider: the map's projection, the frame its tiles are drawn in and its tile grid.
-// Without the provider's own tile service (which needs a key this player does not have) the page shows
-// OpenStreetMap's standard tiles in Web Mercator, where WGS-84 needs no conversion. Offline nothing loads,
-// and the route, the driven part and the car stay on the plain background with the scale bar.
+// The player names the provider's tiles in the page's address when the user has set a template for them;
+// otherwise (or when the player refused the template, saying why) the page shows OpenStreetMap's standard
+// tiles in Web Mercator, where WGS-84 needs no conversion. Tiles the player's cache cannot give (offline, an
+// area never seen) do not load, and the route, the driven part and the car stay on the plain background
+// with the scale bar.
 'use strict';
 
 var OSM_TILES = 'https://tile.openstreetmap.org/{z}/{x}/{y}.png';
@@ -21,11 +23,16 @@ function orvanEscape(text) {
 }
 
 // provider: {name, crs, toFrame(lat, lon) -> [lat, lon], makeTileLayer(url, options), minZoom, maxZoom}
-// The provider's own tiles are used when the page address names them: ?tiles=<url template>&attribution=<text>.
+// The page's address may hold:
+//   tiles=<url template>   the provider's own tiles ({x}, {y}, {z}, {s}), with attribution=<text> if given
+//   refused=<reason>       the user's template was not usable: OpenStreetMap's tiles, and the reason shown
+//   cache=orvantile        every tile is asked of the player's tile cache, as orvantile:<encoded address>
 function orvanMapPage(provider) {
     var query = new URLSearchParams(window.location.search);
     var ownTiles = query.get('tiles');
     var own = !!ownTiles;
+    var refused = own ? null : query.get('refused');
+    var viaCache = query.get('cache') === 'orvantile';
     var crs = own ? provider.crs : L.CRS.EPSG3857;
     var toFrame = own ? provider.toFrame : function (lat, lon) { return [lat, lon]; };
 
@@ -43,12 +50,18 @@ function orvanMapPage(provider) {
 
     var attribution = own
         ? orvanEscape(query.get('attribution') || provider.name)
-        : '&copy; OpenStreetMap contributors &middot; OpenStreetMap standard tiles (' +
-              orvanEscape(provider.name) + ' tiles need a key)';
+        : '&copy; OpenStreetMap contributors &middot; OpenStreetMap standard tiles (' + orvanEscape(provider.name) +
+              (refused ? ' tiles refused: ' + orvanEscape(refused) : ' tiles need a key') + ')';
     // Shown from the start, whether or not a tile ever arrives.
     map.attributionControl.addAttribution(attribution);
     var tileOptions = {maxZoom: map.getMaxZoom(), minZoom: map.getMinZoom()};
     var tiles = own ? provider.makeTileLayer(ownTiles, tileOptions) : L.tileLayer(OSM_TILES, tileOptions);
+    if (viaCache) {
+        var direct = tiles.getTileUrl;
+        tiles.getTileUrl = function (coords) {
+            return 'orvantile:' + encodeURIComponent(direct.call(this, coords));
+        };
+    }
     // Tiles are asked for only once the page has loaded, so that the player can drive the page at once even
     // where the tile server is slow to answer or unreachable.
     if (document.readyState === 'complete') {
@@ -146,6 +159,8 @@ function orvanMapPage(provider) {
             ownTiles: own,
             crs: crs.code,
             tiles: tiles._url,
+            viaCache: viaCache,
+            tilesLoaded: document.querySelectorAll('.leaflet-tile-loaded').length,
             attribution: map.attributionControl._container.textContent,
             route: route,
             driven: driven,

@@ -66,6 +66,12 @@ int AppSettings::ReadMapProvider() {
     return mapProvider_;
 }
 
+std::string AppSettings::ReadMapTiles(int provider) const {
+    static constexpr std::string_view kKeys[] = {"TILES_GOOGLE", "TILES_BAIDU", "TILES_YANDEX"};
+    if (provider < 0 || provider > kLastMapProvider) return {};
+    return ini_.ReadString("MAP", kKeys[provider], "", kMaxTileTemplateChars);
+}
+
 bool AppSettings::WriteMapProvider(int provider) {
     mapProvider_ = provider;
     return ini_.Write(kUi, kMap, std::to_string(provider));

@@ -26,6 +26,7 @@ class AppSettings {
     static constexpr int kMinHeight = 560;
     static constexpr int kMaxLangIdChars = 63;
     static constexpr int kMaxFolderChars = 1023;
+    static constexpr int kMaxTileTemplateChars = 2047;
 
     // The process-wide object: made on first use with "Zov.ini" in the current directory of that moment;
     // a later change of directory does not move the file.
@@ -41,6 +42,9 @@ class AppSettings {
     // Stored as given, without a range check.
     bool WriteMapProvider(int provider);
     int LastMapProvider() const { return mapProvider_; }
+    // The tile address template the user gave for a provider's page (MAP/TILES_GOOGLE, TILES_BAIDU,
+    // TILES_YANDEX); empty when none is set or the provider is not 0..2. Checked by the map, not here.
+    std::string ReadMapTiles(int provider) const;
 
     int ReadMapEnabled() const;
     bool WriteMapEnabled(int enabled) const;

@@ -119,7 +119,8 @@ void CZovDlg::OnInitDialog() {
 
     SetUpChannels();
 
-    map_ = new CHtmlMapDlg([this] { return mapProvider_; }, this);
+    map_ = new CHtmlMapDlg([this] { return mapProvider_; },
+                           [this](int p) { return settings_.ReadMapTiles(p); }, this);
     map_->setObjectName(QStringLiteral("CHtmlMapDlg"));
     map_->CreateInPlace(ControlId::kMapPlace, this);
 

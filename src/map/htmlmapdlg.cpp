@@ -2,13 +2,17 @@
 
 #include <QChildEvent>
 #include <QMouseEvent>
+#include <QUrlQuery>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <cstdio>
 
+#include "app/appsettings.h"
 #include "library/route.h"
 #include "map/cefbrowsereventhandler.h"
+#include "map/tileschemehandler.h"
+#include "map/tiletemplate.h"
 #include "telemetry/position.h"
 
 namespace {
@@ -17,6 +21,7 @@ namespace {
 constexpr int kInitialBrowserWidth = 455;
 constexpr int kInitialBrowserHeight = 280;
 constexpr int kFrameWidth = 2;
+constexpr char kOpenStreetMapTiles[] = "https://tile.openstreetmap.org/{z}/{x}/{y}.png";
 
 int KnownProvider(int provider) {
     return provider == 1 || provider == 2 ? provider : 0;
@@ -37,7 +42,14 @@ bool IsRightButtonEvent(const QEvent* event) {
 
 }  // namespace
 
-CHtmlMapDlg::CHtmlMapDlg(std::function<int()> readMapProvider, QWidget* parent) : QFrame(parent) {
+CHtmlMapDlg::CHtmlMapDlg(std::function<int()> readMapProvider, QWidget* parent)
+    : CHtmlMapDlg(
+          std::move(readMapProvider),
+          [](int provider) { return AppSettings::Instance().ReadMapTiles(provider); }, parent) {}
+
+CHtmlMapDlg::CHtmlMapDlg(std::function<int()> readMapProvider, TileTemplateReader readTileTemplate,
+                         QWidget* parent)
+    : QFrame(parent), readTileTemplate_(std::move(readTileTemplate)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrameWidth);
     resize(kInitialBrowserWidth + 2 * kFrameWidth, kInitialBrowserHeight + 2 * kFrameWidth);
@@ -54,13 +66,21 @@ CHtmlMapDlg::~CHtmlMapDlg() {
 void CHtmlMapDlg::OnInitDialog(int initialProvider) {
     creationRect_ = QRect(contentsRect().topLeft(), QSize(kInitialBrowserWidth, kInitialBrowserHeight));
 
-    // Off the record: the map keeps its cache in memory and writes nothing into the user's folders.
+    // Off the record: cookies, history and storage stay in memory and nothing is written into the user's
+    // folders; only the tiles are kept, by the player's own cache.
     profile_ = std::make_unique<QWebEngineProfile>();
     // Tile servers ask applications to name themselves.
     profile_->setHttpUserAgent(profile_->httpUserAgent() + QStringLiteral(" OrvanPlayer"));
+    if (IsTileSchemeRegistered()) {
+        tiles_ = std::make_unique<TileSchemeHandler>(TileCache::Shared());
+        tiles_->Allow(TileTemplate(QString::fromLatin1(kOpenStreetMapTiles)));
+        profile_->installUrlSchemeHandler(TileSchemeHandler::kScheme, tiles_.get());
+    }
 
     handler_ = std::make_unique<CCefBrowserEventHandler>(true, profile_.get());
     handler_->SetOwner(this);
+    connect(handler_.get(), &QWebEnginePage::loadStarted, this, &CHtmlMapDlg::OnLoadStarted);
+    connect(handler_.get(), &QWebEnginePage::loadFinished, this, &CHtmlMapDlg::OnLoadFinished);
     QWebEngineSettings* settings = handler_->settings();
     // The pages come from qrc: and their tiles from the web.
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
@@ -76,7 +96,75 @@ void CHtmlMapDlg::OnInitDialog(int initialProvider) {
 
     // Here any value but 0 and 1 opens the Yandex page; SetMapProvider treats unknown values as Google.
     provider_ = initialProvider == 0 || initialProvider == 1 ? initialProvider : 2;
-    handler_->load(PageUrl(provider_));
+    LoadPage(provider_);
+}
+
+QUrl CHtmlMapDlg::PageRequest(int provider) const {
+    QUrl url = PageUrl(provider);
+    // Percent-encoded by hand: QUrlQuery leaves '+' as it is, which the page would read as a blank.
+    const auto item = [](const char* key, const QString& value) {
+        return QString::fromLatin1(key) + QLatin1Char('=') +
+               QString::fromLatin1(QUrl::toPercentEncoding(value));
+    };
+    QStringList query;
+    const QString text =
+        readTileTemplate_ ? QString::fromStdString(readTileTemplate_(KnownProvider(provider))) : QString();
+    if (!text.trimmed().isEmpty()) {
+        const TileTemplate tileTemplate(text);
+        if (tileTemplate.IsValid()) {
+            query << item("tiles", tileTemplate.Text());
+            if (tiles_ != nullptr) tiles_->Allow(tileTemplate);
+        } else {
+            query << item("refused", tileTemplate.Problem());
+        }
+    }
+    if (tiles_ != nullptr) query << item("cache", QString::fromLatin1(TileSchemeHandler::kScheme));
+    if (!query.isEmpty()) url.setQuery(query.join(QLatin1Char('&')), QUrl::StrictMode);
+    return url;
+}
+
+void CHtmlMapDlg::LoadPage(int provider) {
+    pageLoading_ = true;
+    handler_->load(PageRequest(provider));
+}
+
+void CHtmlMapDlg::OnLoadStarted() {
+    pageLoading_ = true;
+}
+
+// Whatever the page was showing is drawn on the new one (the first page starts empty; a provider change
+// must not lose the route of the recording being played).
+void CHtmlMapDlg::OnLoadFinished() {
+    pageLoading_ = false;
+    if (handler_->GetBrowser() == nullptr) return;
+    for (const std::string& script : replay_.Scripts())
+        handler_->runJavaScript(QString::fromStdString(script));
+}
+
+void CHtmlMapDlg::Send(Call call, std::string script) {
+    // Before the browser exists nothing reaches a page, and nothing is kept for one.
+    if (handler_ == nullptr || handler_->GetBrowser() == nullptr) return;
+    if (!pageLoading_) ExecuteScript(script);
+    switch (call) {
+        case Call::Route:
+            replay_.PathPlot(std::move(script));
+            break;
+        case Call::RouteDelete:
+            replay_.PathDelete();
+            break;
+        case Call::Driven:
+            replay_.PathDrivedPlot(std::move(script));
+            break;
+        case Call::DrivenDelete:
+            replay_.PathDrivedDelete();
+            break;
+        case Call::Init:
+            replay_.InitMap(std::move(script));
+            break;
+        case Call::Car:
+            replay_.MovPos(std::move(script));
+            break;
+    }
 }
 
 QUrl CHtmlMapDlg::PageUrl(int provider) {
@@ -109,7 +197,7 @@ bool CHtmlMapDlg::SetMapProvider(int provider) {
     // value must not leave it unconverted.
     provider_ = KnownProvider(provider);
     if (handler_ != nullptr && handler_->GetBrowser() != nullptr) {
-        handler_->load(PageUrl(provider_));
+        LoadPage(provider_);
     } else {
         std::printf("map: no browser yet, provider %d stored, its page not loaded\n", provider_);
         std::fflush(stdout);
@@ -118,24 +206,24 @@ bool CHtmlMapDlg::SetMapProvider(int provider) {
 }
 
 void CHtmlMapDlg::PathDelete() {
-    ExecuteScript(map_script::PathDelete());
+    Send(Call::RouteDelete, map_script::PathDelete());
 }
 void CHtmlMapDlg::PathDrivedDelete() {
-    ExecuteScript(map_script::PathDrivedDelete());
+    Send(Call::DrivenDelete, map_script::PathDrivedDelete());
 }
 void CHtmlMapDlg::PathPlot(double lat, double lon) {
-    ExecuteScript(map_script::PathPlot(lat, lon));
+    Send(Call::Route, map_script::PathPlot(lat, lon));
 }
 void CHtmlMapDlg::PathDrivedPlot(double lat, double lon) {
-    ExecuteScript(map_script::PathDrivedPlot(lat, lon));
+    Send(Call::Driven, map_script::PathDrivedPlot(lat, lon));
 }
 void CHtmlMapDlg::InitMap(double lat, double lon) {
-    ExecuteScript(map_script::InitMap(lat, lon));
+    Send(Call::Init, map_script::InitMap(lat, lon));
 }
 
 void CHtmlMapDlg::MovePos(double lat, double lon, double) {
     // The pages want degrees; the heading is not drawn.
-    ExecuteScript(map_script::MovPos(NmeaToDegrees(lat), NmeaToDegrees(lon)));
+    Send(Call::Car, map_script::MovPos(NmeaToDegrees(lat), NmeaToDegrees(lon)));
 }
 
 void CHtmlMapDlg::ClearRoute() {

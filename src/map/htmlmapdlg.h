@@ -10,21 +10,37 @@
 #include <string>
 
 #include "library/mapview.h"
+#include "map/pagereplay.h"
 #include "telemetry/records.h"
 
 class CCefBrowserEventHandler;
+class TileSchemeHandler;
 class QWebEngineProfile;
 class QWebEngineView;
 
 // The map window: a framed child widget holding the one browser, which shows the page of the chosen map
 // provider (0 Google, 1 Baidu, 2 Yandex) from the program's resources. The catalogue and the playback clock
 // drive it through MapView; every call becomes one script text run in the page. Calls made before the
-// browser exists (its first page has not finished loading) are dropped.
+// browser exists (its first page has not finished loading) are dropped. What the page shows is also kept
+// here, so that the page of another provider gets the same route, driven part and car: calls made while a
+// page is loading are held and drawn on it once it has loaded.
+//
+// Each page shows the tiles of the template the settings give for its provider, in that provider's
+// projection and frame, or OpenStreetMap's standard tiles when there is none; a template that cannot be
+// used is refused, and the page says why. Tiles go through the player's persistent tile cache when the
+// orvantile: scheme has been registered (RegisterTileScheme), and straight to the web otherwise.
 class CHtmlMapDlg : public QFrame, public MapView {
     Q_OBJECT
 
   public:
+    // The tile template of a provider (0, 1, 2); empty for OpenStreetMap's tiles.
+    using TileTemplateReader = std::function<std::string(int provider)>;
+
     // readMapProvider gives the provider whose page the browser opens with; it is asked once, here.
+    // readTileTemplate is asked on every page load; without one the player's settings are read
+    // (AppSettings::ReadMapTiles).
+    CHtmlMapDlg(std::function<int()> readMapProvider, TileTemplateReader readTileTemplate,
+                QWidget* parent = nullptr);
     explicit CHtmlMapDlg(std::function<int()> readMapProvider, QWidget* parent = nullptr);
     ~CHtmlMapDlg() override;
 
@@ -37,7 +53,10 @@ class CHtmlMapDlg : public QFrame, public MapView {
     // browser only the provider is stored and a diagnostic line goes to standard output.
     bool SetMapProvider(int provider);
     int MapProvider() const { return provider_; }
+    // The page of a provider, without the query that names its tiles.
     static QUrl PageUrl(int provider);
+    // The address the browser loads for a provider now: its page with the tiles the settings name.
+    QUrl PageRequest(int provider) const;
 
     // MapView: each call runs its script text in the page.
     void PathDelete() override;
@@ -70,12 +89,24 @@ class CHtmlMapDlg : public QFrame, public MapView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    enum class Call { Route, RouteDelete, Driven, DrivenDelete, Init, Car };
+
     void OnInitDialog(int initialProvider);
     void WatchForRightButton(QObject* object);
+    // Records a call of the page's vocabulary and runs it, or holds it while a page loads.
+    void Send(Call call, std::string script);
+    void LoadPage(int provider);
+    void OnLoadStarted();
+    void OnLoadFinished();
 
     int provider_ = 0;
     QRect creationRect_;
-    // Declared in the order they must outlive each other: the profile the page, the page its view.
+    TileTemplateReader readTileTemplate_;
+    PageReplay replay_;
+    bool pageLoading_ = false;
+    // Declared in the order they must outlive each other: the tile handler and the profile the page, the
+    // page its view.
+    std::unique_ptr<TileSchemeHandler> tiles_;
     std::unique_ptr<QWebEngineProfile> profile_;
     std::unique_ptr<CCefBrowserEventHandler> handler_;
     std::unique_ptr<QWebEngineView> view_;

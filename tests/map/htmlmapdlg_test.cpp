@@ -36,7 +36,7 @@ class MapPageTest : public ::testing::TestWithParam<int> {};
 TEST_P(MapPageTest, PageOffersTheSixFunctionsAndStartsOnThePlainBackground) {
     auto map = OpenMap(GetParam());
     ASSERT_TRUE(map);
-    EXPECT_EQ(map->Handler()->url(), CHtmlMapDlg::PageUrl(GetParam()));
+    EXPECT_EQ(map->Handler()->url().adjusted(QUrl::RemoveQuery), CHtmlMapDlg::PageUrl(GetParam()));
     for (const char* fn :
          {"init_map", "movpos", "path_plot", "path_delete", "pathdrived_plot", "pathdrived_delete"})
         EXPECT_EQ(Eval(map->Handler(), QStringLiteral("typeof %1").arg(fn)).toString(), "function") << fn;
@@ -157,15 +157,52 @@ TEST(HtmlMapDlg, ProviderChangeLoadsTheNewPageIntoTheSameBrowser) {
         EXPECT_TRUE(map->SetMapProvider(c.provider));
         ASSERT_TRUE(maptest::WaitForLoad(map->Handler())) << c.provider;
         EXPECT_EQ(map->MapProvider(), c.stored);
-        EXPECT_EQ(map->Handler()->url().toString(), c.page);
+        EXPECT_EQ(map->Handler()->url().adjusted(QUrl::RemoveQuery).toString(), c.page);
         EXPECT_EQ(map->Handler()->GetBrowser(), browser);
-        // The new page starts empty.
-        EXPECT_TRUE(State(map->Handler())["route"].toList().isEmpty());
+        // The route of the old page is drawn on the new one.
+        EXPECT_EQ(Points(State(map->Handler())["route"]),
+                  (std::vector<std::pair<double, double>>{{22.5, 114.0}}));
     }
     // An unknown provider is stored as Google's, so the car is still converted to degrees.
     map->MovePos(22.321234, 114.032268, 0);
     EXPECT_EQ(Points(QVariantList{State(map->Handler())["car"]}),
               (std::vector<std::pair<double, double>>{{22.535390, 114.053780}}));
+}
+
+// A recording loaded just after a provider change, while the new page loads, is drawn on the new page; the
+// next change keeps it all: the route, the driven part, the fitted view and the car.
+TEST(HtmlMapDlg, ProviderChangeKeepsTheRouteDrivenPartAndCar) {
+    auto map = OpenMap(0);
+    ASSERT_TRUE(map);
+    const auto samples = Track(1500, [](int i) { return i % 6 == 5; });
+    map->SetMapProvider(1);
+    map->ClearRoute();
+    map->DrawRoute(samples);
+    map->InitMap(0, 0);
+    map->DrawDrivenPath(samples, 1, 60000);
+    map->MovePos(22.331234, 114.042268, 90);
+    ASSERT_TRUE(maptest::WaitForLoad(map->Handler()));
+    const QVariantMap before = State(map->Handler());
+    EXPECT_EQ(before["provider"].toString(), "BaiDu Map");
+    EXPECT_EQ(before["route"].toList().size(), 1250);
+    EXPECT_EQ(before["driven"].toList().size(), 50);
+    EXPECT_EQ(Points(QVariantList{before["car"]}),
+              (std::vector<std::pair<double, double>>{{22.552057, 114.070447}}));
+
+    map->SetMapProvider(2);
+    ASSERT_TRUE(maptest::WaitForLoad(map->Handler()));
+    const QVariantMap after = State(map->Handler());
+    EXPECT_EQ(after["provider"].toString(), "Yandex Map");
+    for (const char* key : {"route", "driven", "car", "carMarker"}) EXPECT_EQ(after[key], before[key]) << key;
+    EXPECT_GE(after["zoom"].toInt(), 12);  // fitted to the route, not the start view
+    // A new recording after that replaces the old route, here and on the next page.
+    map->ClearRoute();
+    map->PathPlot(22.5, 114.0);
+    map->SetMapProvider(0);
+    ASSERT_TRUE(maptest::WaitForLoad(map->Handler()));
+    const QVariantMap last = State(map->Handler());
+    EXPECT_EQ(Points(last["route"]), (std::vector<std::pair<double, double>>{{22.5, 114.0}}));
+    EXPECT_TRUE(last["driven"].toList().isEmpty());
 }
 
 TEST(HtmlMapDlg, StartPageFollowsTheSettingAndEarlyProviderChangesAreOnlyStored) {
@@ -176,14 +213,14 @@ TEST(HtmlMapDlg, StartPageFollowsTheSettingAndEarlyProviderChangesAreOnlyStored)
     for (const Start& s :
          {Start{0, "gmap"}, Start{1, "bmap"}, Start{2, "ymap"}, Start{5, "ymap"}, Start{-1, "ymap"}}) {
         CHtmlMapDlg map([&] { return s.setting; });
-        EXPECT_EQ(map.Handler()->requestedUrl().toString(),
+        EXPECT_EQ(map.Handler()->requestedUrl().adjusted(QUrl::RemoveQuery).toString(),
                   QStringLiteral("qrc:/orvan/maps/%1.html").arg(s.page));
     }
     CHtmlMapDlg map([] { return 2; });
     map.SetMapProvider(1);
     EXPECT_EQ(map.MapProvider(), 1);
     ASSERT_TRUE(maptest::WaitUntil([&] { return map.Handler()->GetBrowser() != nullptr; }, 15000));
-    EXPECT_EQ(map.Handler()->url().toString(), "qrc:/orvan/maps/ymap.html");
+    EXPECT_EQ(map.Handler()->url().adjusted(QUrl::RemoveQuery).toString(), "qrc:/orvan/maps/ymap.html");
 }
 
 TEST(HtmlMapDlg, RightButtonNeverReachesThePage) {

@@ -12,9 +12,11 @@
 
 #include "map/cefbrowsereventhandler.h"
 #include "map/htmlmapdlg.h"
+#include "map/tileschemehandler.h"
 #include "maptestsupport.h"
 
 int main(int argc, char** argv) {
+    RegisterTileScheme();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
