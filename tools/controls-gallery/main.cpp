@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     AddButtons(gallery);
     AddOutlinedTexts(gallery);
     AddSlidersAndPanes(gallery);
+    AddInstruments(gallery);
 
     if (!gallery.Render().save(out)) {
         QTextStream(stderr) << "cannot write " << out << "\n";

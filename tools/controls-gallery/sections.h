@@ -7,3 +7,4 @@ void AddPictureSheet(Gallery& gallery);
 void AddOutlinedTexts(Gallery& gallery);
 void AddButtons(Gallery& gallery);
 void AddSlidersAndPanes(Gallery& gallery);
+void AddInstruments(Gallery& gallery);

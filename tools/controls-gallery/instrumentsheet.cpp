@@ -1,0 +1,82 @@
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <cmath>
+#include <vector>
+
+#include "controls/gsensorctrl.h"
+#include "controls/zovfilelistctrl.h"
+#include "controls/zovgrouplistctrl.h"
+#include "gallery.h"
+#include "library/recordingcatalogue.h"
+#include "sections.h"
+#include "telemetry/timerules.h"
+
+namespace {
+
+// Ten minutes of a drive at 10 samples a second: swaying, braking bumps and the road under the wheels.
+std::vector<std::uint8_t> Drive() {
+    std::vector<std::uint8_t> raw;
+    for (int i = 0; i < 6000; ++i) {
+        raw.push_back(
+            static_cast<std::uint8_t>(static_cast<int>(30 * std::sin(i / 40.0) + (i % 300 < 8 ? 50 : 0))));
+        raw.push_back(static_cast<std::uint8_t>(static_cast<int>(12 * std::sin(i / 9.0))));
+        raw.push_back(static_cast<std::uint8_t>(64 + static_cast<int>(6 * std::sin(i * 1.7))));
+    }
+    return raw;
+}
+
+TimeValue At(int hour, int minute, int second) {
+    return *LocalTimeValue(2024, 5, 1, hour, minute, second);
+}
+
+}  // namespace
+
+void AddInstruments(Gallery& gallery) {
+    gallery.Section(QStringLiteral("G-sensor graph: playing, a curve switched off, stopped"));
+    CGSensorCtrl graph;
+    graph.resize(600, 120);
+    const std::vector<std::uint8_t> raw = Drive();
+    graph.SetRange(2, 2);
+    graph.SetData(raw.data(), static_cast<int>(raw.size() / 3), {});
+    graph.SetSampleRate(0.01);
+    graph.SetPixelsPerMs(0.01);
+    graph.SetViewMode(2);
+    graph.SetPosition(200000);
+    gallery.Add(QStringLiteral("playing, cursor in the middle"), graph);
+    // A click on the legend's Y entry switches that curve off.
+    const QPointF y = graph.LegendRect(CGSensorCtrl::Y).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, y, graph.mapToGlobal(y), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&graph, &click);
+    }
+    graph.SetPosition(599000);
+    gallery.Add(QStringLiteral("Y switched off; the end of the track at the right edge"), graph);
+    graph.SetPosition(0);
+    graph.SetDimmed(true);
+    gallery.Add(QStringLiteral("stopped: dimmed, cursor at the start"), graph);
+
+    gallery.Section(QStringLiteral("Group list and file list: the playing group and file marked"));
+    CZovGroupListCtrl groups;
+    groups.resize(588, 115);
+    groups.InitList();
+    groups.AddGroupRow(0, ResolutionName(1920, 1080), At(8, 2, 0), 540000, 3u * 1048576 * 300, 0);
+    groups.AddGroupRow(1, ResolutionName(1920, 1088), At(9, 15, 30), 179999, 1048575, 1);
+    groups.AddGroupRow(2, ResolutionName(1280, 720), At(17, 40, 5), 60000, 1048576 * 90ull, 3);
+    groups.item(1, 0)->setCheckState(Qt::Checked);
+    groups.SetDropHilited(0, true);
+    gallery.Add(QStringLiteral("groups, G1 ticked, G0 playing"), groups);
+
+    CZovFileListCtrl files;
+    files.resize(291, 236);
+    files.InitList();
+    const char* names[] = {"2024_0501_080200_001.MP4", "2024_0501_080500_002.MP4", "2024_0501_080800_003.MP4",
+                           "2024_0501_091530_004G.MP4", "2024_0501_174005_005.MP4"};
+    const std::uint8_t flags[] = {0, 0, 0, 1, 3};
+    for (int i = 0; i < 5; ++i)
+        files.AddFileRow(i < 3 ? 0 : i - 2, i < 3 ? i : 0, "/media/card/DCIM/", names[i], At(8, 2 + 3 * i, 0),
+                         180000, 300u * 1048576, flags[i]);
+    files.SetDropHilited(1, true);
+    gallery.Add(QStringLiteral("files, G0-1 playing"), files);
+}
