@@ -5,6 +5,11 @@
 #include <vector>
 
 #include "controls/gsensorctrl.h"
+#include "controls/instrumentpaneladapter.h"
+#include "controls/pngcompassstatic.h"
+#include "controls/pngstatic.h"
+#include "controls/speedlabelstatic.h"
+#include "controls/statusboardstatic.h"
 #include "controls/zovfilelistctrl.h"
 #include "controls/zovgrouplistctrl.h"
 #include "gallery.h"
@@ -33,6 +38,46 @@ TimeValue At(int hour, int minute, int second) {
 }  // namespace
 
 void AddInstruments(Gallery& gallery) {
+    gallery.Section(QStringLiteral("Speed, compass, GPS lamp and copy progress"));
+    QWidget bar;  // the main window's dark background behind the instruments
+    QPalette dark = bar.palette();
+    dark.setColor(QPalette::Window, QColor(5, 5, 5));
+    bar.setPalette(dark);
+    auto* speed = new CSpeedLabelStatic(&bar);
+    auto* compass = new CPngCompassStatic(&bar);
+    auto* lamp = new CPngStatic(&bar);
+    auto* board = new CStatusBoardStatic(&bar);
+    speed->resize(80, 40);
+    lamp->resize(36, 32);
+    board->resize(240, 22);
+    InstrumentPanelAdapter panel(*compass, *speed, *lamp, *board);
+    panel.SetUp();
+    gallery.Add(QStringLiteral("start: 0 Km/h"), *speed);
+    panel.SetSpeed(88, true);
+    gallery.Add(QStringLiteral("88 Km/h"), *speed);
+    speed->SetSpeed(100, true);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(speed, &press);
+    QApplication::sendEvent(speed, &release);
+    gallery.Add(QStringLiteral("100 km/h, clicked"), *speed);
+    panel.SetSpeed(0, false);
+    gallery.Add(QStringLiteral("no fix: blank"), *speed);
+    gallery.Add(QStringLiteral("no heading"), *compass);
+    for (const int heading : {0, 45, 90, 135, 180, 225, 270, 315}) {
+        panel.SetHeading(heading);
+        gallery.Add(QStringLiteral("%1\u00b0").arg(heading), *compass);
+    }
+    gallery.Add(QStringLiteral("GPS: no fix"), *lamp);
+    panel.SetGpsLit(true);
+    gallery.Add(QStringLiteral("GPS: fix"), *lamp);
+    for (const int percent : {0, 50, 100}) {
+        panel.ShowProgress(percent, true);
+        gallery.Add(QStringLiteral("copy at %1 %").arg(percent), *board);
+    }
+
     gallery.Section(QStringLiteral("G-sensor graph: playing, a curve switched off, stopped"));
     CGSensorCtrl graph;
     graph.resize(600, 120);
