@@ -69,6 +69,7 @@ QString Printf(const char* format, double value) {
 
 CGSensorCtrl::CGSensorCtrl(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallAccessibleValueFactory();
     setAccessibleName(QStringLiteral("G-sensor graph"));
     Layout();
 }
@@ -182,6 +183,7 @@ void CGSensorCtrl::SetPosition(int ms) {
     else
         windowStart_ = totalDuration_ - span_;
     update();
+    ValueChanged(this, AccessibleValue());
 }
 
 void CGSensorCtrl::SetDimmed(bool dimmed) {
@@ -198,6 +200,13 @@ std::array<double, 3> CGSensorCtrl::ValuesAtCursor() const {
     if (!(sampleRate_ > 0) || !(index < static_cast<double>(samples_.size()))) return {0.0, 0.0, 0.0};
     const Sample& s = samples_[static_cast<std::size_t>(index)];
     return {ToG(s.axis[0]), ToG(s.axis[1]), ToG(s.axis[2])};
+}
+
+QString CGSensorCtrl::AccessibleValue() const {
+    const std::array<double, 3> v = ValuesAtCursor();
+    char buf[96];
+    std::snprintf(buf, sizeof(buf), "X %0.4f G, Y %0.4f G, Z %0.4f G", v[0], v[1], v[2]);
+    return QString::fromLatin1(buf);
 }
 
 // ---- layout and painting

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "controls/accessiblevalue.h"
 #include "library/views.h"
 
 // The three-axis acceleration of the current recording (X, Y, Z in G) as a scrolling strip chart, with a
@@ -17,7 +18,7 @@
 // frame (axes, ticks, labels) is cached until the size or the span changes, the curves on top of it until the
 // data, the visible window, the dimming or the axis switches change; cursor and legend are drawn on each
 // paint.
-class CGSensorCtrl : public QWidget, public GSensorGraphView {
+class CGSensorCtrl : public QWidget, public GSensorGraphView, public AccessibleValueSource {
     Q_OBJECT
 
   public:
@@ -60,6 +61,8 @@ class CGSensorCtrl : public QWidget, public GSensorGraphView {
     // The span the picture is drawn with: UpdateTimeSpan's, with the painting's own rules for whole
     // milliseconds and for a span that cannot be drawn.
     double PaintSpan() const;
+    // The legend's reading for screen readers: "X 1.0000 G, Y -2.0000 G, Z 0.0000 G".
+    QString AccessibleValue() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

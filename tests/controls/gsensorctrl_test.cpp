@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -114,6 +115,8 @@ TEST_F(GSensorCtrlTest, CountsBecomeGAndRowsOfThePlot) {
     EXPECT_DOUBLE_EQ(v[0], 1.0);
     EXPECT_DOUBLE_EQ(v[1], -2.0);
     EXPECT_DOUBLE_EQ(v[2], 0.0);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&g)->text(QAccessible::Value).toStdString(),
+              "X 1.0000 G, Y -2.0000 G, Z 0.0000 G");
     const QImage img = Render(g);
     EXPECT_EQ(ColumnsWith(img, kCentreY - kPlotH / 4, kX).size(), 99u);
     EXPECT_EQ(ColumnsWith(img, kTop + kPlotH, kY).size(), 99u);
