@@ -345,6 +345,7 @@ void CGSensorCtrl::paintEvent(QPaintEvent*) {
         PaintFrame(p, span);
         frameKey_ = frameKey;
         curveKey_ = {};
+        ++frameBuilds_;
     }
     const CurveKey curveKey{frameKey, dataGeneration_, windowStart_, sampleRate_, sensorRange_ * scale_,
                             dimmed_,  axisVisible_};
@@ -354,6 +355,7 @@ void CGSensorCtrl::paintEvent(QPaintEvent*) {
         QPainter p(&curveLayer_);
         PaintCurves(p, span);
         curveKey_ = curveKey;
+        ++curveBuilds_;
     }
     QPainter p(this);
     p.drawPixmap(0, 0, curveLayer_);

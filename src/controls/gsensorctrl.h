@@ -61,6 +61,10 @@ class CGSensorCtrl : public QWidget, public GSensorGraphView, public AccessibleV
     // The span the picture is drawn with: UpdateTimeSpan's, with the painting's own rules for whole
     // milliseconds and for a span that cannot be drawn.
     double PaintSpan() const;
+    // How often the cached frame and curve layers were drawn (tests and benchmarks check that a cursor move
+    // reuses them).
+    int FrameBuilds() const { return frameBuilds_; }
+    int CurveBuilds() const { return curveBuilds_; }
     // The legend's reading for screen readers: "X 1.0000 G, Y -2.0000 G, Z 0.0000 G".
     QString AccessibleValue() const override;
 
@@ -130,4 +134,6 @@ class CGSensorCtrl : public QWidget, public GSensorGraphView, public AccessibleV
     FrameKey frameKey_;
     QPixmap curveLayer_;
     CurveKey curveKey_;
+    int frameBuilds_ = 0;
+    int curveBuilds_ = 0;
 };

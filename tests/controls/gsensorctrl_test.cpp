@@ -290,6 +290,37 @@ TEST_F(GSensorCtrlTest, StopDimsAndPlayBringsItBack) {
     EXPECT_TRUE(AnyPixel(img, g.LegendRect(CGSensorCtrl::X), kX));
 }
 
+TEST_F(GSensorCtrlTest, CursorMovesReuseTheCachedLayers) {
+    Load(g, Track(6000, 64, 0, 0), 10);
+    g.SetPosition(0);
+    Render(g);
+    const int frames = g.FrameBuilds(), curves = g.CurveBuilds();
+    // While the window stands still (the first half span), a tick moves only the cursor.
+    for (int ms = 200; ms < 15000; ms += 200) {
+        g.SetPosition(ms);
+        Render(g);
+    }
+    EXPECT_EQ(g.FrameBuilds(), frames);
+    EXPECT_EQ(g.CurveBuilds(), curves);
+    // Scrolling draws the curves again, one sample per column, over the same frame.
+    for (int ms = 100000; ms < 102000; ms += 200) {
+        g.SetPosition(ms);
+        Render(g);
+    }
+    EXPECT_EQ(g.FrameBuilds(), frames);
+    EXPECT_EQ(g.CurveBuilds(), curves + 10);
+    // Dimming and new data draw the curves again; a new size the frame too.
+    g.SetDimmed(true);
+    Render(g);
+    EXPECT_EQ(g.CurveBuilds(), curves + 11);
+    Load(g, Track(600, 1, 2, 3), 10);
+    Render(g);
+    EXPECT_EQ(g.CurveBuilds(), curves + 12);
+    g.resize(400, 128);
+    Render(g);
+    EXPECT_EQ(g.FrameBuilds(), frames + 1);
+}
+
 TEST_F(GSensorCtrlTest, NoSampleRateMeansNoTimeBase) {
     // A recording without a rate byte or duration: nothing to place on a time axis, and no endless track.
     Load(g, Track(100, 64, 0, 0), 0);
