@@ -84,8 +84,10 @@ void CGSensorCtrl::ClearData() {
 }
 
 void CGSensorCtrl::SetRange(double sensorRange, double displayRange) {
-    sensorRange_ = sensorRange == 0 ? 8.0 : sensorRange;
-    displayRange_ = displayRange == 0 ? 8.0 : displayRange;
+    // 0 is what a recording without a range byte gives; negative or endless ranges cannot be drawn either.
+    const auto usable = [](double range) { return range > 0 && std::isfinite(range) ? range : 8.0; };
+    sensorRange_ = usable(sensorRange);
+    displayRange_ = usable(displayRange);
 }
 
 bool CGSensorCtrl::SetData(const std::uint8_t* raw, int count, std::span<const GSensorSample> samples) {
@@ -300,7 +302,9 @@ void CGSensorCtrl::PaintCurves(QPainter& p, double span) const {
 
 void CGSensorCtrl::PaintCursor(QPainter& p, double span) const {
     if (plotWidth_ <= 0 || plotHeight_ <= 0) return;
-    const int x = plotRect_.left() + static_cast<int>(plotWidth_ * (position_ - windowStart_) / span);
+    const double offset = plotWidth_ * (position_ - windowStart_) / span;
+    if (!std::isfinite(offset)) return;  // a window without a usable span has no place for the cursor
+    const int x = plotRect_.left() + static_cast<int>(std::clamp(offset, -1e6, 1e6));
     const int y0 = plotRect_.top() - 4;
     const int y1 = plotRect_.top() + plotHeight_ + 4;
     // A 2-px line centred on x covers the column before x and x itself.

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "controls/gsensorctrl.h"
@@ -150,9 +151,13 @@ TEST_F(GSensorCtrlTest, RejectedDataAndRangesOfZero) {
     EXPECT_FALSE(g.SetData(nullptr, 5, {}));
     EXPECT_FALSE(g.SetData(raw, -1, {}));
     EXPECT_EQ(g.SampleCount(), 10);
-    g.SetRange(0, 0);
-    EXPECT_DOUBLE_EQ(g.SensorRange(), 8.0);
-    EXPECT_DOUBLE_EQ(g.DisplayRange(), 8.0);
+    for (const double bad : {0.0, -2.0, std::numeric_limits<double>::infinity()}) {
+        g.SetRange(bad, bad);
+        EXPECT_DOUBLE_EQ(g.SensorRange(), 8.0);
+        EXPECT_DOUBLE_EQ(g.DisplayRange(), 8.0);
+    }
+    g.SetRange(4.0, 2.0);
+    EXPECT_DOUBLE_EQ(g.SensorRange(), 4.0);
     // ClearData keeps the time base; the next UpdateTimeSpan sees the empty track.
     g.ClearData();
     EXPECT_EQ(g.SampleCount(), 0);
@@ -328,6 +333,20 @@ TEST_F(GSensorCtrlTest, NoSampleRateMeansNoTimeBase) {
     EXPECT_EQ(g.TotalDuration(), 0);
     EXPECT_EQ(g.Position(), 0);
     EXPECT_TRUE(ColumnsWith(Render(g), kCentreY - kPlotH / 4, kX).empty());
+}
+
+TEST_F(GSensorCtrlTest, UnusableScalesPaintWithoutCrashing) {
+    Load(g, Track(100, 64, 0, 0), 10);
+    for (const double ppm : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN()}) {
+        g.SetPixelsPerMs(ppm);
+        g.SetPosition(5000);
+        EXPECT_EQ(Render(g).size(), QSize(326, 128)) << ppm;
+    }
+    g.SetSampleRate(1e-12);  // a track of 10^14 ms
+    g.SetPixelsPerMs(0.01);
+    g.SetViewMode(0);
+    g.SetPosition(2000000000);
+    EXPECT_EQ(Render(g).size(), QSize(326, 128));
 }
 
 TEST_F(GSensorCtrlTest, TinyControlsPaintWithoutAPlot) {
