@@ -49,7 +49,7 @@ TileTemplate::TileTemplate(const QString& text) : text_(text.trimmed()) {
         const QString name = text_.mid(open + 1, close - open - 1);
         if (name != QLatin1String("x") && name != QLatin1String("y") && name != QLatin1String("z") &&
             name != QLatin1String("s")) {
-            problem_ = QStringLiteral("unknown placeholder {%1} (known: {x}, {y}, {z}, {s})").arg(name);
+            problem_ = QStringLiteral("unknown placeholder {%1}").arg(name);
             return;
         }
         seen.insert(name);

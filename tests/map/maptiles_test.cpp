@@ -343,7 +343,7 @@ TEST(MapTiles, UnusableTemplatesFallBackToOpenStreetMapAndTheLineSaysWhy) {
         const char* line;
     };
     for (const Case& c : {Case{0, "Google Map tiles refused: not an http or https address"},
-                          Case{1, "BaiDu Map tiles refused: unknown placeholder {key}"},
+                          Case{1, "BaiDu Map tiles refused: unknown placeholder {key})"},
                           Case{2, "Yandex Map tiles need a key"}}) {
         auto map = settings.Open(c.provider);
         ASSERT_TRUE(map);
