@@ -74,12 +74,6 @@ inline constexpr std::array<ButtonSetup, 22> kButtonSetups = {{
     {ControlId::kSizeM, 187, 0, false, 0, 0},    {ControlId::kSizeL, 188, 0, false, 0, 0},
 }};
 
-inline constexpr int kGpsLampPicture = 150;
-inline constexpr int kFirstCompassPicture = 167;  // 167 ... 174, in that order
-inline constexpr int kCompassPictureCount = 8;
-inline constexpr int kStatusBoardPattern = 189;
-inline constexpr int kTooltipIcon = 161;
-
 // Control → string id of its tooltip, in registration order.
 struct TooltipEntry {
     int id;

@@ -13,8 +13,19 @@
 #include "app/loadtext.h"
 #include "controls/gdipbutton.h"
 #include "controls/gsensorctrl.h"
+#include "controls/instrumentpaneladapter.h"
+#include "controls/mysliderctrl.h"
 #include "controls/pictures.h"
+#include "controls/pngcompassstatic.h"
 #include "controls/pngstatic.h"
+#include "controls/speedlabelstatic.h"
+#include "controls/statusboardstatic.h"
+#include "controls/videoslider.h"
+#include "controls/videostatic.h"
+#include "controls/videostaticbg.h"
+#include "controls/zoctooltipctrl.h"
+#include "controls/zovfilelistctrl.h"
+#include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
 #include "mainwindow/windowframe.h"
 #include "map/htmlmapdlg.h"
@@ -31,8 +42,9 @@ constexpr int kDelayedStartInterval = 100;
 constexpr QRect kMapPlaceRect(555, 48, 240, 240);
 // The graph keeps its template height; the layout only changes its width and place.
 constexpr int kGraphHeight = 72;
-// The width of the sunken edge the video backgrounds draw, which the panes cover.
-constexpr int kPaneEdge = 2;
+// The video backgrounds draw no sunken edge here, so the panes cover them exactly rather than overlapping
+// their neighbours by an edge's width.
+constexpr int kPaneEdge = 0;
 
 QRect ToQRect(const LayoutRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
@@ -76,9 +88,9 @@ CZovDlg::CZovDlg(VlcEngine& engine, AppSettings& settings, QWidget* parent)
 
 CZovDlg::~CZovDlg() = default;
 
-template <class T>
-T* CZovDlg::Make(int id) {
-    T* control = new T(this);
+template <class T, class... Args>
+T* CZovDlg::Make(int id, Args... args) {
+    T* control = new T(args..., this);
     control->setObjectName(QString::number(id));
     controls_[id] = control;
     return control;
@@ -91,17 +103,30 @@ QWidget* CZovDlg::Control(int id) const {
 
 void CZovDlg::CreateControls() {
     using namespace ControlId;
+    // Made in the z-order they need: the backgrounds under the video panes.
+    frontBackground_ = Make<CVideoStaticBg>(kFrontBackground, VideoPaneSide::Front);
+    rearBackground_ = Make<CVideoStaticBg>(kRearBackground, VideoPaneSide::Rear);
+    frontPane_ = Make<CVideoStatic>(kFrontPane, VideoPaneSide::Front);
+    rearPane_ = Make<CVideoStatic>(kRearPane, VideoPaneSide::Rear);
     for (const ButtonSetup& setup : kButtonSetups) Make<CGdipButton>(setup.id);
     Make<CGdipButton>(kFlip);
     playButton_ = ControlAs<CGdipButton>(kPlay);
     graph_ = Make<CGSensorCtrl>(kGraph);
     graph_->resize(graph_->width(), kGraphHeight);
-    Make<CPngStatic>(kGpsLamp);
+    positionSlider_ = Make<CVideoSlider>(kPositionSlider);
+    volumeSlider_ = Make<CMySliderControl>(kVolumeSlider);
+    groupList_ = Make<CZovGroupListCtrl>(kGroupList);
+    fileList_ = Make<CZovFileListCtrl>(kFileList);
+    auto* lamp = Make<CPngStatic>(kGpsLamp);
+    auto* compass = Make<CPngCompassStatic>(kCompass);
+    auto* speed = Make<CSpeedLabelStatic>(kSpeed);
+    speed_ = speed;
+    auto* board = Make<CStatusBoardStatic>(kStatusBoard);
+    instruments_ = std::make_unique<InstrumentPanelAdapter>(*compass, *speed, *lamp, *board);
     Make<CPngStatic>(kBlank);
     Make<CPngStatic>(kBanner);
-    for (const ControlPlacement& fixed : kFixedPlacements) {
-        if (QWidget* control = Control(fixed.id)) control->setGeometry(ToQRect(fixed.rect));
-    }
+    for (const ControlPlacement& fixed : kFixedPlacements)
+        Control(fixed.id)->setGeometry(ToQRect(fixed.rect));
     // The map window takes this placeholder's place.
     auto* mapPlace = new QWidget(this);
     mapPlace->setObjectName(QString::number(kMapPlace));
@@ -119,8 +144,7 @@ void CZovDlg::OnInitDialog() {
 
     SetUpChannels();
 
-    map_ = new CHtmlMapDlg([this] { return mapProvider_; },
-                           [this](int p) { return settings_.ReadMapTiles(p); }, this);
+    map_ = new CHtmlMapDlg([this] { return mapProvider_; }, this);
     map_->setObjectName(QStringLiteral("CHtmlMapDlg"));
     map_->CreateInPlace(ControlId::kMapPlace, this);
 
@@ -129,7 +153,19 @@ void CZovDlg::OnInitDialog() {
     PlaceFromSettings();
     RelayoutControls(width(), height());
 
-    catalogue_.Init(nullptr, nullptr, graph_, map_, nullptr);
+    toolTip_ = new CZocToolTipCtrl(this);
+    toolTip_->CreateTips(this, 0, true);
+    std::vector<CZocToolTipCtrl::Tool> tools;
+    for (const TooltipEntry& entry : kTooltips) tools.push_back({Control(entry.id), entry.id, entry.text});
+    toolTip_->Fill(tools);
+
+    groupList_->InitList();
+    fileList_->InitList();
+    catalogue_.Init(groupList_, fileList_, graph_, map_, instruments_.get());
+    catalogue_.SetCounterPane(frontPane_);
+
+    frontPane_->hide();
+    rearPane_->hide();
 
     WireControls();
     seekTimer_.start(kSeekInterval);
@@ -137,13 +173,18 @@ void CZovDlg::OnInitDialog() {
 }
 
 void CZovDlg::SetUpChannels() {
-    for (VideoPlayer* channel : {&front_, &rear_}) {
+    const std::pair<VideoPlayer*, CVideoStatic*> channels[] = {{&front_, frontPane_}, {&rear_, rearPane_}};
+    for (const auto& [channel, pane] : channels) {
         if (channel->IsEngineAvailable()) {
+            channel->SetWindow(pane->VideoWindow()->winId());
             channel->SetRate(1.0f);
         } else {
             QMessageBox::warning(this, LoadText(kWarningCaption), LoadText(kEngineMissingText));
         }
     }
+    positionSlider_->setRange(0, 1000);
+    volumeSlider_->setRange(0, 100);
+    volumeSlider_->setValue(100);
     front_.SetVolume(100);
     // The rear channel stays silent for the life of the window.
     rear_.SetVolume(0);
@@ -162,9 +203,10 @@ void CZovDlg::SetUpPictures() {
     flip->setEnabled(false);
     flip->hide();
     Control(kBanner)->setEnabled(false);
-    auto* lamp = ControlAs<CPngStatic>(kGpsLamp);
-    lamp->LoadPng(kGpsLampPicture);
-    lamp->SetLit(false);
+    // Compass at grey north, 0 km/h with a fix, the lamp grey, the status board's pattern.
+    instruments_->SetUp();
+    frontBackground_->show();
+    rearBackground_->show();
 }
 
 void CZovDlg::PlaceFromSettings() {

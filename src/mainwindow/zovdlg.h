@@ -19,7 +19,14 @@ class AppSettings;
 class CGdipButton;
 class CGSensorCtrl;
 class CHtmlMapDlg;
-class CPngStatic;
+class CMySliderControl;
+class CVideoSlider;
+class CVideoStatic;
+class CVideoStaticBg;
+class CZocToolTipCtrl;
+class CZovFileListCtrl;
+class CZovGroupListCtrl;
+class InstrumentPanelAdapter;
 class VlcEngine;
 
 // The player's only top-level window, and the hub of the program: it owns the two playback channels, the
@@ -46,6 +53,8 @@ class CZovDlg : public QDialog {
     RecordingCatalogue& Catalogue() { return catalogue_; }
     AppSettings& Settings() { return settings_; }
     CHtmlMapDlg* MapWindow() const { return map_; }
+    CZocToolTipCtrl* ToolTip() const { return toolTip_; }
+    InstrumentPanelAdapter& Instruments() { return *instruments_; }
     // The child control of an id (ControlId), nullptr for ids the window does not have.
     QWidget* Control(int id) const;
     template <class T>
@@ -118,12 +127,13 @@ class CZovDlg : public QDialog {
     void SetUpPictures();
     void PlaceFromSettings();
     void WireControls();
+    void WireNotifications();
     void WireWindowCommands();
     void OnSizeChanged(int width, int height);
     void ApplyMouseAction(const MouseSizing::Action& action, const QPoint& pointer);
     void RefreshMapWindow();
-    template <class T>
-    T* Make(int id);
+    template <class T, class... Args>
+    T* Make(int id, Args... args);
 
     AppSettings& settings_;
     QString title_ = QStringLiteral("Orvan Player");
@@ -149,11 +159,17 @@ class CZovDlg : public QDialog {
     std::map<int, QWidget*> controls_;
     CGSensorCtrl* graph_ = nullptr;
     CGdipButton* playButton_ = nullptr;
-    QWidget* frontPane_ = nullptr;
-    QWidget* rearPane_ = nullptr;
-    QWidget* frontBackground_ = nullptr;
-    QWidget* rearBackground_ = nullptr;
+    CVideoStatic* frontPane_ = nullptr;
+    CVideoStatic* rearPane_ = nullptr;
+    CVideoStaticBg* frontBackground_ = nullptr;
+    CVideoStaticBg* rearBackground_ = nullptr;
+    CVideoSlider* positionSlider_ = nullptr;
+    CMySliderControl* volumeSlider_ = nullptr;
+    CZovGroupListCtrl* groupList_ = nullptr;
+    CZovFileListCtrl* fileList_ = nullptr;
     QWidget* speed_ = nullptr;
+    CZocToolTipCtrl* toolTip_ = nullptr;
+    std::unique_ptr<InstrumentPanelAdapter> instruments_;
 
     std::map<int, std::function<void()>> commands_;
     std::map<ZovMessage, std::function<void(const ZovMessageEvent&)>> messageHandlers_;

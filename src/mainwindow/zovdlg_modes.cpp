@@ -7,6 +7,8 @@
 
 #include "controls/gdipbutton.h"
 #include "controls/gsensorctrl.h"
+#include "controls/videostatic.h"
+#include "controls/videostaticbg.h"
 #include "mainwindow/controltable.h"
 #include "mainwindow/zovdlg.h"
 #include "map/htmlmapdlg.h"
@@ -61,7 +63,7 @@ void CZovDlg::ShowMainControls(bool show) {
         }
     }
     QWidget* otherPane = nullptr;
-    QWidget* otherBackground = nullptr;
+    CVideoStaticBg* otherBackground = nullptr;
     if (modes_.FullPaneId() == 1) {
         otherPane = rearPane_;
         otherBackground = rearBackground_;
@@ -74,8 +76,10 @@ void CZovDlg::ShowMainControls(bool show) {
 }
 
 void CZovDlg::ToggleFullPane() {
-    const bool frontWasPlaying = !front_.IsPaused();
-    const bool rearWasPlaying = !rear_.IsPaused();
+    // A channel that is not paused is paused for the change and played afterwards (so a stopped one
+    // starts).
+    const bool frontNotPaused = !front_.IsPaused();
+    const bool rearNotPaused = !rear_.IsPaused();
 
     const QPoint cursor = QCursor::pos();
     if (frontPane_ && frontPane_->rect().contains(frontPane_->mapFromGlobal(cursor))) {
@@ -85,8 +89,8 @@ void CZovDlg::ToggleFullPane() {
     }
     if (catalogue_.GetCount() == 0) return;
 
-    if (frontWasPlaying) front_.Pause();
-    if (rearWasPlaying) rear_.Pause();
+    if (frontNotPaused) front_.Pause();
+    if (rearNotPaused) rear_.Pause();
 
     QWidget* fullPane = modes_.FullPaneId() == 2 ? rearPane_ : frontPane_;
     if (modes_.IsFullPane()) {
@@ -95,6 +99,14 @@ void CZovDlg::ToggleFullPane() {
         MoveWindow(saved);
         show();
         raise();
+        // Each pane shows again what its background says: the logo with the video hidden, or the video.
+        const std::pair<CVideoStaticBg*, CVideoStatic*> pairs[] = {{frontBackground_, frontPane_},
+                                                                   {rearBackground_, rearPane_}};
+        for (const auto& [background, pane] : pairs) {
+            const bool logo = background->GetBgImage() == 1;
+            background->SetBgImage(logo ? 1 : 0);
+            pane->setVisible(!logo);
+        }
     } else {
         const LayoutRect target = modes_.EnterFullPane(WindowRect(), MonitorRect());
         ShowMainControls(false);
@@ -108,6 +120,6 @@ void CZovDlg::ToggleFullPane() {
         if (fullPane) fullPane->update();
     }
 
-    if (frontWasPlaying) front_.Play();
-    if (rearWasPlaying) rear_.Play();
+    if (frontNotPaused) front_.Play();
+    if (rearNotPaused) rear_.Play();
 }

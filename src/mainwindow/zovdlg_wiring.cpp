@@ -1,9 +1,27 @@
 // Every connection the hub makes, grouped by direction. Playback and the command handlers add theirs
 // through AddCommand and AddMessageHandler.
 
+#include <QCoreApplication>
+
 #include "controls/gdipbutton.h"
+#include "controls/mysliderctrl.h"
+#include "controls/videoslider.h"
+#include "controls/videostatic.h"
+#include "controls/videostaticbg.h"
+#include "controls/zovfilelistctrl.h"
+#include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
 #include "mainwindow/zovdlg.h"
+
+namespace {
+
+// Sent, not posted: the handler runs before the control goes on, as the controls expect.
+void Send(QObject* window, ZovMessage message, std::intptr_t wParam = 0) {
+    ZovMessageEvent event(message, wParam);
+    QCoreApplication::sendEvent(window, &event);
+}
+
+}  // namespace
 
 void CZovDlg::WireControls() {
     using namespace ControlId;
@@ -16,6 +34,7 @@ void CZovDlg::WireControls() {
     }
 
     WireWindowCommands();
+    WireNotifications();
 
     // video panes and their backgrounds -> window modes (sent on a double click)
     AddMessageHandler(ZovMessage::ToggleFullPane, [this](const ZovMessageEvent&) { ToggleFullPane(); });
@@ -33,4 +52,24 @@ void CZovDlg::WireWindowCommands() {
     AddCommand(kSizeL, [this] { SetSizePreset(SizePreset::Large); });
     // The close button asks for the close the way the desktop does, through the queue.
     AddCommand(kClose, [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); });
+}
+
+void CZovDlg::WireNotifications() {
+    // video panes and their backgrounds -> window (double click: the full-pane mode)
+    for (CVideoStatic* pane : {frontPane_, rearPane_}) {
+        connect(pane, &CVideoStatic::DoubleClicked, this, [this] { Send(this, ZovMessage::ToggleFullPane); });
+    }
+    for (CVideoStaticBg* background : {frontBackground_, rearBackground_}) {
+        connect(background, &CVideoStaticBg::DoubleClicked, this,
+                [this] { Send(this, ZovMessage::ToggleFullPane); });
+    }
+    // sliders -> window (while dragged and on release)
+    connect(volumeSlider_, &CSkinnedSlider::Dragged, this, [this] { Send(this, ZovMessage::VolumeChanged); });
+    connect(positionSlider_, &CSkinnedSlider::Dragged, this,
+            [this] { Send(this, ZovMessage::PositionDragged); });
+    // lists -> window (double click on a row, -1 below the last)
+    connect(groupList_, &CZovListCtrl::rowDoubleClicked, this,
+            [this](int row) { Send(this, ZovMessage::GroupActivated, row); });
+    connect(fileList_, &CZovListCtrl::rowDoubleClicked, this,
+            [this](int row) { Send(this, ZovMessage::FileActivated, row); });
 }

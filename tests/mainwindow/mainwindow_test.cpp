@@ -10,6 +10,11 @@
 #include "../playback/fakevlc.h"
 #include "controls/gdipbutton.h"
 #include "controls/gsensorctrl.h"
+#include "controls/videostatic.h"
+#include "controls/videostaticbg.h"
+#include "controls/zoctooltipctrl.h"
+#include "controls/zovfilelistctrl.h"
+#include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
 #include "mainwindow/zovdlg.h"
 #include "map/cefbrowsereventhandler.h"
@@ -75,6 +80,19 @@ TEST_F(MainWindowTest, OpensWithTheMapPageTheGraphAndEveryButtonDrawn) {
         EXPECT_TRUE(button->isVisible()) << setup.id;
         EXPECT_FALSE(button->RenderingPixmap(CGdipButton::StdNormal).isNull()) << setup.id;
     }
+    // Both panes idle: the logo on the backgrounds, the video windows hidden.
+    for (int id : {kFrontBackground, kRearBackground}) {
+        auto* background = window.ControlAs<CVideoStaticBg>(id);
+        ASSERT_NE(background, nullptr);
+        EXPECT_TRUE(background->isVisible());
+        EXPECT_EQ(background->GetBgImage(), 1);
+    }
+    EXPECT_FALSE(window.Control(kFrontPane)->isVisible());
+    EXPECT_FALSE(window.Control(kRearPane)->isVisible());
+    EXPECT_EQ(window.ControlAs<CZovGroupListCtrl>(kGroupList)->rowCount(), 0);
+    EXPECT_GT(window.ControlAs<CZovGroupListCtrl>(kGroupList)->columnCount(), 0);
+    EXPECT_EQ(window.ControlAs<CZovFileListCtrl>(kFileList)->rowCount(), 0);
+    EXPECT_EQ(window.Control(kStop)->toolTip(), "Stop");
     EXPECT_FALSE(window.Control(kFlip)->isVisible());
     EXPECT_FALSE(window.Control(kFlip)->isEnabled());
     EXPECT_EQ(window.Control(kClose)->geometry(), QRect(968, 2, 25, 25));
@@ -123,12 +141,12 @@ TEST_F(MainWindowTest, ModesOnTheScreen) {
         {"S", [&] { window->RunCommand(kSizeS); }, QRect(560, 260, 800, 560)},
         {"double click on the background",
          [&] {
-             windowtest::DoubleClick(window.get(), {400, 30});
+             windowtest::DoubleClick(window.get(), {520, 40});
          },
          QRect(0, 0, 1920, 1080)},
         {"double click again",
          [&] {
-             windowtest::DoubleClick(window.get(), {400, 30});
+             windowtest::DoubleClick(window.get(), {520, 40});
          },
          QRect(560, 260, 800, 560)},
         {"L", [&] { window->RunCommand(kSizeL); }, QRect(0, 0, 1920, 1080)},
@@ -172,6 +190,69 @@ TEST_F(MainWindowTest, GripAndSplittersResizeWithTheirClamps) {
     Release(window.get(), {800, 30});
     EXPECT_EQ(window->MapWindow()->geometry().height(), 20);
     EXPECT_EQ(window->geometry(), QRect(100, 100, 1100, 750)) << "a splitter drag never moves the window";
+}
+
+// Every child's place and visibility, to compare after a round trip.
+std::map<QString, std::pair<QRect, bool>> Snapshot(CZovDlg& window) {
+    std::map<QString, std::pair<QRect, bool>> controls;
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->objectName().isEmpty())
+            controls[child->objectName()] = {child->geometry(), child->isVisible()};
+    }
+    return controls;
+}
+
+TEST_F(MainWindowTest, FullPaneInAndOutRestoresTheWindowAndEveryControl) {
+    const struct {
+        const char* what;
+        int preset;  // 0: none
+        int paneId;
+        QRect fullPane;
+    } cases[] = {
+        {"front, from a normal window", 0, kFrontBackground, QRect(0, 0, 1920, 1080)},
+        {"rear, from L", kSizeL, kRearBackground, QRect(0, 0, 1920, 1079)},
+    };
+    for (const auto& c : cases) {
+        auto window = Open(QRect(300, 200, 900, 600));
+        window->Catalogue().Append(VideoFileInfo{});
+        if (c.preset) window->RunCommand(c.preset);
+        QTest::qWait(30);
+        const QRect before = window->frameGeometry();
+        const auto controls = Snapshot(*window);
+
+        QWidget* pane = window->Control(c.paneId);
+        QCursor::setPos(pane->mapToGlobal(pane->rect().center()));
+        ZovMessageEvent toggle(ZovMessage::ToggleFullPane);
+        QCoreApplication::sendEvent(window.get(), &toggle);
+        QTest::qWait(30);
+        EXPECT_EQ(window->frameGeometry(), c.fullPane) << c.what;
+        EXPECT_EQ(window->Modes().FullPaneId(), c.paneId == kFrontBackground ? 1 : 2) << c.what;
+        EXPECT_EQ(window->mask(), QRegion(0, 0, c.fullPane.width(), c.fullPane.height())) << c.what;
+        // The background covers the monitor, also where the window is a pixel shorter.
+        EXPECT_EQ(pane->geometry(), QRect(0, 0, 1920, 1080)) << c.what;
+        const int other = c.paneId == kFrontBackground ? kRearBackground : kFrontBackground;
+        EXPECT_FALSE(window->Control(other)->isVisible()) << c.what;
+        EXPECT_FALSE(window->Control(kOpen)->isVisible()) << c.what;
+        EXPECT_FALSE(window->Control(kGraph)->isVisible()) << c.what;
+        EXPECT_EQ(window->MapWindow()->geometry(), QRect(0, 0, 1, 1)) << "parked, " << c.what;
+
+        QCoreApplication::sendEvent(window.get(), &toggle);
+        QTest::qWait(30);
+        EXPECT_EQ(window->frameGeometry(), before) << c.what;
+        EXPECT_FALSE(window->Modes().IsFullPane());
+        EXPECT_EQ(Snapshot(*window), controls) << c.what;
+    }
+}
+
+TEST_F(MainWindowTest, FullPaneWithAnEmptyCatalogueOnlyRemembersThePane) {
+    auto window = Open(QRect(300, 200, 900, 600));
+    QWidget* rear = window->Control(kRearBackground);
+    QCursor::setPos(rear->mapToGlobal(rear->rect().center()));
+    ZovMessageEvent toggle(ZovMessage::ToggleFullPane);
+    QCoreApplication::sendEvent(window.get(), &toggle);
+    EXPECT_EQ(window->Modes().FullPaneId(), 2);
+    EXPECT_FALSE(window->Modes().IsFullPane());
+    EXPECT_EQ(window->frameGeometry(), QRect(300, 200, 900, 600));
 }
 
 }  // namespace
