@@ -44,7 +44,8 @@ void CZocToolTipCtrl::Activate(bool active) {
 }
 
 void CZocToolTipCtrl::Fill(std::span<const Tool> tools) {
-    table_.assign(tools.begin(), tools.end());
+    table_.clear();
+    for (const Tool& tool : tools) table_.push_back({tool.widget, tool.controlId, tool.stringId});
     Refill();
 }
 
@@ -52,7 +53,9 @@ void CZocToolTipCtrl::Refill() {
     HideTip();
     RemoveAllTools();
     ClearEntries();
-    for (const Tool& tool : table_) {
+    for (const Remembered& tool : table_) {
+        // A tool destroyed since the table was given is left out.
+        if (tool.widget == nullptr) continue;
         AddTool(tool.widget, LoadText(tool.stringId), tool.controlId);
         AddEntry(tool.controlId, 0, kCheckMarkIcon);
     }
@@ -114,8 +117,10 @@ void CZocToolTipCtrl::HideTip() {
 }
 
 bool CZocToolTipCtrl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::LanguageChange) {
-        if (!table_.empty()) Refill();
+    if (watched == window_) {
+        // Only its language matters here; the window's own tooltips (of widgets that are not tools) stay
+        // Qt's.
+        if (event->type() == QEvent::LanguageChange && !table_.empty()) Refill();
         return false;
     }
     switch (event->type()) {

@@ -69,7 +69,12 @@ class CZocToolTipCtrl : public QWidget {
 
     std::vector<Registered> tools_;
     std::vector<Entry> entries_;
-    std::vector<Tool> table_;
+    struct Remembered {
+        QPointer<QWidget> widget;
+        int controlId = 0;
+        int stringId = 0;
+    };
+    std::vector<Remembered> table_;
     QPointer<QWidget> window_;
     bool active_ = true;
     bool showing_ = false;

@@ -94,4 +94,15 @@ TEST_F(Tips, RemovedToolsShowNothing) {
     EXPECT_FALSE(tips->ShowTip(stop, QPoint()));
 }
 
+// A tool destroyed after the table was given is left out when the tips are filled again.
+TEST_F(Tips, ADestroyedToolIsSkippedOnALanguageChange) {
+    delete stop;
+    stop = nullptr;
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(&window, &change);
+    EXPECT_TRUE(tips->ShowTip(play, QPoint()));
+    EXPECT_EQ(tips->ShowingControlId(), 1015);
+    tips->HideTip();
+}
+
 }  // namespace
