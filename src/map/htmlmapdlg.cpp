@@ -99,7 +99,7 @@ void CHtmlMapDlg::OnInitDialog(int initialProvider) {
     LoadPage(provider_);
 }
 
-QUrl CHtmlMapDlg::PageRequest(int provider) const {
+QUrl CHtmlMapDlg::PageRequest(int provider) {
     QUrl url = PageUrl(provider);
     // Percent-encoded by hand: QUrlQuery leaves '+' as it is, which the page would read as a blank.
     const auto item = [](const char* key, const QString& value) {

@@ -55,8 +55,9 @@ class CHtmlMapDlg : public QFrame, public MapView {
     int MapProvider() const { return provider_; }
     // The page of a provider, without the query that names its tiles.
     static QUrl PageUrl(int provider);
-    // The address the browser loads for a provider now: its page with the tiles the settings name.
-    QUrl PageRequest(int provider) const;
+    // The address the browser loads for a provider now: its page with the tiles the settings name. Those
+    // tiles may be fetched through the tile cache from then on.
+    QUrl PageRequest(int provider);
 
     // MapView: each call runs its script text in the page.
     void PathDelete() override;
