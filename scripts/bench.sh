@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark and prints its figures. Run on a quiet machine: the figures are wall-clock.
-# Usage: scripts/bench.sh [readers|catalogue|scan|map ...]
+# Usage: scripts/bench.sh [readers|catalogue|scan|map|window ...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
 build=${ORVAN_BUILD_DIR:-$top/build}
 which=("$@")
-[ ${#which[@]} -gt 0 ] || which=(readers catalogue scan map)
+[ ${#which[@]} -gt 0 ] || which=(readers catalogue scan map window)
 targets=()
 for w in "${which[@]}"; do
     case $w in
@@ -14,6 +14,7 @@ for w in "${which[@]}"; do
         catalogue) targets+=(catalogue_bench) ;;
         scan) targets+=(scan_bench orvan-telemetry) ;;
         map) targets+=(map_bench) ;;
+        window) targets+=(layout_bench window_bench) ;;
         *) echo "unknown benchmark: $w" >&2; exit 1 ;;
     esac
 done
@@ -31,5 +32,14 @@ for w in "${which[@]}"; do
             QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu \
                 QT_LOGGING_RULES=qt.webenginecontext.info=false XDG_RUNTIME_DIR="$runtime" \
                 "$build/bench/map/map_bench" ;;
+        window)
+            "$build/bench/mainwindow/layout_bench"
+            # Twice: the second start finds warm caches.
+            for run in cold warm; do
+                echo "-- $run"
+                QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu QT_LOGGING_RULES=qt.webenginecontext.info=false \
+                    ORVAN_LIBVLC_ARGS="--aout=dummy --quiet" XDG_RUNTIME_DIR="$runtime" \
+                    xvfb-run -a -s "-screen 0 1920x1080x24" "$build/bench/mainwindow/window_bench"
+            done ;;
     esac
 done

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPainter>
 #include <QPen>
+#include <QPixmap>
+#include <QtMath>
 
 #include "controls/outlinedtext.h"
 
@@ -38,5 +40,23 @@ void PaintWindowFace(QPainter& painter, int width, int height, bool fullPane, co
     painter.fillRect(0, 0, width, height, kBackground);
     painter.setPen(QPen(kGripLine, 1));
     for (int k : {25, 20, 15, 10}) painter.drawLine(width - k, height, width, height - k);
-    if (!fullPane) DrawOutlinedText(painter, OutlinedTextStyle::Title, title, 8, 8, kTitleSize);
+    if (fullPane) return;
+    // The outlined title costs nine strokes and two fills of its path: drawn once per text and pixel ratio,
+    // then copied. The window's background is opaque and plain, so the picture carries it.
+    static QPixmap cache;
+    static QString cachedTitle;
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (cache.isNull() || cachedTitle != title || cache.devicePixelRatio() != dpr) {
+        const QRectF bounds =
+            OutlinedTextPath(OutlinedTextStyle::Title, title, 8, 8, kTitleSize).boundingRect();
+        // Room for the widest glow pen.
+        const QSize size(qCeil(bounds.right()) + 8, qCeil(bounds.bottom()) + 8);
+        cache = QPixmap(size * dpr);
+        cache.setDevicePixelRatio(dpr);
+        cache.fill(kBackground);
+        QPainter title_painter(&cache);
+        DrawOutlinedText(title_painter, OutlinedTextStyle::Title, title, 8, 8, kTitleSize);
+        cachedTitle = title;
+    }
+    painter.drawPixmap(0, 0, cache);
 }

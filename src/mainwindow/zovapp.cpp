@@ -7,6 +7,7 @@
 
 #include "controls/outlinedtext.h"
 #include "mainwindow/zovdlg.h"
+#include "map/tileschemehandler.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ void CZovApp::PrepareProcess() {
     if (::geteuid() == 0 && !IsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The map's tile cache answers a URL scheme of its own, which must be known before Qt WebEngine starts.
+    RegisterTileScheme();
 }
 
 CZovApp::CZovApp(int& argc, char** argv) : QApplication(argc, argv) {

@@ -9,7 +9,8 @@ class CZovApp : public QApplication {
   public:
     // Before the application object exists: on a Wayland desktop with an X server the xcb platform is
     // chosen (the video engine draws into X windows); as root Qt WebEngine's sandbox is switched off, or the
-    // browser exits at once; the map's browser and the video panes share OpenGL contexts.
+    // browser exits at once; the map's browser and the video panes share OpenGL contexts; the map's tile
+    // scheme is registered.
     static void PrepareProcess();
 
     CZovApp(int& argc, char** argv);
