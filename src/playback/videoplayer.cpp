@@ -59,7 +59,11 @@ VideoPlayer::VideoPlayer(VlcEngine& engine) : engine_(engine) {
 VideoPlayer::~VideoPlayer() {
     // Own objects are released even when the engine went unavailable after this player was made. Releasing
     // the player joins its threads, so no callback runs after this line; the media goes too, as it holds a
-    // reference to the instance that Leave is about to release.
+    // reference to the instance that Leave is about to release. Releasing a playing player stops it, and that
+    // stop is reported like any other: detach first, so no event reaches a listener that may already be gone.
+    if (player_ && eventCallback_) {
+        for (int type : kEventTypes) Vlc().libvlc_event_detach(events_, type, eventCallback_, eventContext_);
+    }
     if (player_) Vlc().libvlc_media_player_release(player_);
     if (media_) Vlc().libvlc_media_release(media_);
     player_ = nullptr;
