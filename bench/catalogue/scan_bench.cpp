@@ -11,7 +11,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include "../procio.h"
+#include "procio.h"
 
 #include <algorithm>
 #include <chrono>

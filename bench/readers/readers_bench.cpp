@@ -6,7 +6,7 @@
 // Bytes are the process's read()/pread() bytes (/proc/self/io rchar), so they include what FFmpeg's demuxer
 // pulls through its I/O buffer, not only what the reader asks for.
 #include <benchmark/benchmark.h>
-#include "../procio.h"
+#include "procio.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,7 @@
 #include "telemetry/zovaviparser.h"
 
 #include <cstring>
+#include <exception>
 
 #include "telemetry/fourcc.h"
 
@@ -134,6 +135,15 @@ bool CZovAviParser::Walk() {
 }
 
 int CZovAviParser::Parse(const std::string& fullPath) {
+    try {
+        return ParseFile(fullPath);
+    } catch (const std::exception&) {
+        CloseFile();
+        return -1;
+    }
+}
+
+int CZovAviParser::ParseFile(const std::string& fullPath) {
     Reset();
     truncated_ = false;
     if (!OpenFile(fullPath)) return -1;

@@ -9,6 +9,7 @@ class CZovAviParser : public CZovStoringParser {
     int Parse(const std::string& fullPath) override;
 
   private:
+    int ParseFile(const std::string& fullPath);
     bool Walk();
     std::uint64_t ReadAvih(std::uint64_t pos);
     std::uint64_t ReadStrh(std::uint64_t pos);

@@ -1,22 +1,24 @@
 #include "telemetry/zovmp4parser.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <mutex>
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/dict.h>
 #include <libavutil/log.h>
 #include <libavutil/mem.h>
 }
 
+#include "fileio/fileio.h"
 #include "telemetry/filestatus.h"
+#include "telemetry/mp4tablecheck.h"
 #include "telemetry/timerules.h"
 
 namespace {
@@ -28,6 +30,7 @@ namespace {
 // headers, read sequentially, soon come in whole-buffer reads. About 100 KB are read per recording.
 constexpr int kIoBufferSize = 32768;
 constexpr int kFirstReadAfterSeek = 64;
+constexpr int kMaxStreams = 16;
 
 struct FileSource {
     int fd = -1;
@@ -39,13 +42,11 @@ struct FileSource {
 int ReadPacket(void* opaque, std::uint8_t* buf, int size) {
     auto* src = static_cast<FileSource*>(opaque);
     const int want = std::min(size, src->nextRead);
-    ssize_t n;
-    do {
-        n = ::pread(src->fd, buf, static_cast<std::size_t>(want), src->pos);
-    } while (n < 0 && errno == EINTR);
-    if (n < 0) return AVERROR(errno);
-    if (n == 0) return AVERROR_EOF;
-    src->pos += n;
+    if (want <= 0) return AVERROR(EINVAL);
+    const std::size_t n =
+        fileio::ReadAt(src->fd, static_cast<std::uint64_t>(src->pos), buf, static_cast<std::size_t>(want));
+    if (n == 0) return src->pos >= src->size ? AVERROR_EOF : AVERROR(EIO);
+    src->pos += static_cast<std::int64_t>(n);
     src->nextRead = std::min(kIoBufferSize, src->nextRead * 2);
     return static_cast<int>(n);
 }
@@ -75,6 +76,7 @@ std::int64_t Seek(void* opaque, std::int64_t offset, int whence) {
 
 // Owns everything one Parse opens, whatever way it leaves.
 struct Demuxer {
+    fileio::UniqueFd file;  // closed after the demuxer, which reads it to the end
     FileSource src;
     AVIOContext* io = nullptr;
     AVFormatContext* fmt = nullptr;
@@ -85,14 +87,15 @@ struct Demuxer {
         avformat_close_input(&fmt);
         if (io) av_freep(&io->buffer);
         avio_context_free(&io);
-        if (src.fd >= 0) ::close(src.fd);
     }
 
     bool Open(const std::string& path) {
-        src.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
         struct stat st {};
-        if (src.fd < 0 || ::fstat(src.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+        file = fileio::OpenForReading(path, &st);
+        if (!file) return false;
+        src.fd = file.Get();
         src.size = st.st_size;
+        if (!Mp4TablesFitFile(src.fd, static_cast<std::uint64_t>(src.size))) return false;
         auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
         if (!buffer) return false;
         io = avio_alloc_context(buffer, kIoBufferSize, 0, &src, ReadPacket, nullptr, Seek);
@@ -111,8 +114,15 @@ struct Demuxer {
         // (picture size, duration) are all the reader takes.
         fmt->codec_whitelist = av_strdup("none");
         fmt->flags |= AVFMT_FLAG_NOPARSE;
+        // Edit lists only shift and trim playback, which the reader never uses; followed, a few bytes of them
+        // multiply the sample index.
+        fmt->max_streams = kMaxStreams;
+        AVDictionary* options = nullptr;
+        av_dict_set(&options, "ignore_editlist", "1", 0);
         // On failure avformat_open_input frees the context itself.
-        return avformat_open_input(&fmt, path.c_str(), nullptr, nullptr) == 0;
+        const int rc = avformat_open_input(&fmt, path.c_str(), nullptr, &options);
+        av_dict_free(&options);
+        return rc == 0;
     }
 };
 
@@ -129,6 +139,14 @@ void QuietDemuxerOnce() {
 }  // namespace
 
 int CZovMP4Parser::Parse(const std::string& fullPath) {
+    try {
+        return ParseFile(fullPath);
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+int CZovMP4Parser::ParseFile(const std::string& fullPath) {
     Reset();
     if (status_) {
         if (auto s = ReadFileStatus(fullPath)) *status_ = *s;

@@ -7,5 +7,10 @@
 // stream a GSensorSample. Both tracks are copied into the target.
 class CZovMP4Parser : public CZovStoringParser {
   public:
+    // Files whose sample tables declare more than the file can hold are refused before the demuxer sees
+    // them (mp4tablecheck.h): its index would otherwise cost gigabytes.
     int Parse(const std::string& fullPath) override;
+
+  private:
+    int ParseFile(const std::string& fullPath);
 };

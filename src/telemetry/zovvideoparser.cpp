@@ -1,11 +1,8 @@
 #include "telemetry/zovvideoparser.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "telemetry/filestatus.h"
@@ -36,55 +33,33 @@ void CZovVideoParser::Reset() {
 
 bool CZovVideoParser::OpenFile(const std::string& fullPath) {
     CloseFile();
-    do {
-        fd_ = ::open(fullPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    } while (fd_ < 0 && errno == EINTR);
-    if (fd_ < 0) return false;
-    struct stat st {};
-    // A folder or a device is not a recording, and reading a FIFO could block forever.
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-        CloseFile();
-        return false;
-    }
+    file_ = fileio::OpenForReading(fullPath);
+    if (!file_) return false;
     if (status_) {
-        if (auto s = ReadFileStatus(fd_, fullPath)) *status_ = *s;
+        if (auto s = ReadFileStatus(file_.Get(), fullPath)) *status_ = *s;
     }
     return true;
 }
 
 void CZovVideoParser::CloseFile() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
+    file_.Reset();
     windowPos_ = 0;
     windowLen_ = 0;
 }
 
 std::uint64_t CZovVideoParser::FileLength() const {
     struct stat st {};
-    if (fd_ < 0 || ::fstat(fd_, &st) != 0) return 0;
+    if (!file_ || ::fstat(file_.Get(), &st) != 0) return 0;
     return static_cast<std::uint64_t>(st.st_size);
-}
-
-std::size_t CZovVideoParser::PRead(std::uint64_t pos, void* buf, std::size_t count) const {
-    if (fd_ < 0 || pos > static_cast<std::uint64_t>(INT64_MAX) - count) return 0;
-    std::size_t done = 0;
-    auto* out = static_cast<char*>(buf);
-    while (done < count) {
-        const ssize_t n = ::pread(fd_, out + done, count - done, static_cast<off_t>(pos + done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
 }
 
 std::size_t CZovVideoParser::ReadAt(std::uint64_t pos, void* buf, std::size_t count) const {
     // Walks read a few bytes at a time, and a hostile file can make them step four bytes at a time
     // through gigabytes: small reads are served from one cached window.
-    if (count > sizeof(window_)) return PRead(pos, buf, count);
+    if (count > sizeof(window_)) return fileio::ReadAt(file_.Get(), pos, buf, count);
     if (pos < windowPos_ || pos + count > windowPos_ + windowLen_) {
         windowPos_ = pos;
-        windowLen_ = PRead(pos, window_, sizeof(window_));
+        windowLen_ = fileio::ReadAt(file_.Get(), pos, window_, sizeof(window_));
     }
     const std::size_t avail = pos >= windowPos_ + windowLen_ ? 0 : windowPos_ + windowLen_ - pos;
     const std::size_t n = std::min(count, avail);

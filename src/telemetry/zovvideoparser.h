@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "fileio/fileio.h"
 #include "telemetry/records.h"
 
 // Reader base: one object reads one file and is then destroyed. Readers keep no global state, so several
@@ -28,7 +29,7 @@ class CZovVideoParser {
   protected:
     void Reset();
     // Opens the file read-only and fills the status record when one was given. False when it cannot be
-    // opened.
+    // opened or is not a regular file.
     bool OpenFile(const std::string& fullPath);
     void CloseFile();
     std::uint64_t FileLength() const;
@@ -36,7 +37,6 @@ class CZovVideoParser {
     // Reads count bytes at pos into buf; a short read leaves the rest of buf unchanged. Returns the number
     // read.
     std::size_t ReadAt(std::uint64_t pos, void* buf, std::size_t count) const;
-    std::size_t PRead(std::uint64_t pos, void* buf, std::size_t count) const;
 
     // Start-time rules shared by the AVI and box readers. Both return false when the local-time conversion
     // refuses a date, which fails the whole Parse.
@@ -48,7 +48,7 @@ class CZovVideoParser {
 
     void CopyToTarget() const;
 
-    int fd_ = -1;
+    fileio::UniqueFd file_;
     mutable char window_[4096] = {};
     mutable std::uint64_t windowPos_ = 0;
     mutable std::size_t windowLen_ = 0;

@@ -97,3 +97,37 @@ TEST_F(BoxReader, BrokenSizesEndTheWalk) {
     moov.replace(8 + 108 + 8, 4, Bytes().be32(0).str());  // the size of "tkhd", the first box in "trak"
     EXPECT_EQ(Parse("FILE0005.MOV", FtypBox() + moov).rc, -1);
 }
+
+TEST_F(BoxReader, SixtyFourBitSizes) {
+    // A size field of 1: the real size follows the type as 64 bits, as in every MOV over 4 GiB.
+    auto large = [](const char(&type)[5], const std::string& payload) {
+        return Bytes()
+            .be32(1)
+            .tag(type)
+            .be32(0)
+            .be32(static_cast<std::uint32_t>(payload.size() + 16))
+            .raw(payload)
+            .str();
+    };
+    const std::string moov = MoovBox(90000, 5400000, 1920, 1080);
+    const std::string head = FtypBox() + large("free", "xxxx") + large("moov", moov.substr(8));
+    const Result r = Parse("FILE0006.MOV", head + large("gps0", Track(2, 1)) + large("mdat", "vvvv"));
+    ASSERT_EQ(r.rc, 0);
+    EXPECT_EQ(r.info.width, 1920);
+    EXPECT_EQ(r.info.durationMs, 60000u);
+    EXPECT_EQ(r.info.gpsOffset, head.size() + 16);
+    EXPECT_EQ(r.info.gpsSize, 64u);
+    EXPECT_EQ(r.info.startTime, kNoon);
+
+    // A 64-bit size below its own 16 header bytes, or past the end, ends the walk like a broken 32-bit one.
+    for (std::uint64_t size : {0ull, 8ull, 0xffffffffffffff00ull}) {
+        const std::string broken = Bytes()
+                                       .be32(1)
+                                       .tag("free")
+                                       .be32(static_cast<std::uint32_t>(size >> 32))
+                                       .be32(static_cast<std::uint32_t>(size));
+        const Result b = Parse("FILE0007.MOV", FtypBox() + moov + broken + Box("gps0", Track(60)));
+        ASSERT_EQ(b.rc, 0) << size;
+        EXPECT_EQ(b.info.gpsSize, 0u) << size;
+    }
+}

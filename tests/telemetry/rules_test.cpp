@@ -1,9 +1,11 @@
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include <gtest/gtest.h>
 
 #include "telemetry/position.h"
+#include "telemetry/recordername.h"
 #include "telemetry/timerules.h"
 #include "telemetry/zovvideoparser.h"
 
@@ -74,6 +76,27 @@ TEST(Position, Conversions) {
     EXPECT_FALSE(CheckPosition(lat, lon));
 }
 
+TEST(Position, OnlyFiniteValuesWithin200EitherWayArePositions) {
+    // Negative values are the southern and western hemispheres; NaN, the infinities and values of 200 or
+    // more in size are what bit rot leaves in a record whose fix bit is set.
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double lat, lon;
+        bool position;
+    } cases[] = {
+        {-3352.0, -15112.0, true}, {-19900.0, -19900.0, true},   {-20000.0, 100.0, false},
+        {100.0, -20000.0, false},  {-inf, 100.0, false},         {100.0, -inf, false},
+        {inf, 100.0, false},       {std::nan(""), 100.0, false}, {100.0, -std::nan(""), false},
+        {-1e300, 100.0, false},    {1e300, 100.0, false},
+    };
+    for (const Case& c : cases) {
+        double lat = c.lat, lon = c.lon;
+        EXPECT_EQ(CheckPosition(lat, lon), c.position) << c.lat << " " << c.lon;
+        lat = c.lat, lon = c.lon;
+        EXPECT_EQ(ConvertPosition(lat, lon), c.position) << c.lat << " " << c.lon;
+    }
+}
+
 TEST(ReaderChoice, ByExactCaseOfTheExtension) {
     struct Case {
         const char* name;
@@ -85,4 +108,25 @@ TEST(ReaderChoice, ByExactCaseOfTheExtension) {
         {"AVI", ReaderKind::Box},          {".mp4", ReaderKind::Mp4},
     };
     for (const Case& c : cases) EXPECT_EQ(ChooseReaderKind(c.name), c.kind) << c.name;
+}
+
+TEST(RecorderNames, GMarkIsTheFourthCharacterNotByte) {
+    struct Case {
+        const char* name;
+        bool marked;
+    } cases[] = {
+        {"ABCG0001.AVI", true},
+        {"ABC_0001.AVI", false},
+        {"\xC3\x84"
+         "BCG001.mp4",
+         true},
+        {"\xC3\x84"
+         "BG0001.mp4",
+         false},
+        {"ABG", false},
+        {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(HasGMark(c.name), c.marked) << c.name;
+    EXPECT_TRUE(IsMp4Name("FILE0001.mp4"));
+    EXPECT_FALSE(IsMp4Name("FILE0001.MP4"));
 }
