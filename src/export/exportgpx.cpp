@@ -1,13 +1,11 @@
 #include "export/exportgpx.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 
 #include "export/xmltext.h"
-#include "library/fileoperations.h"
+#include "fileio/fileio.h"
 #include "library/route.h"
 
 namespace {
@@ -33,23 +31,14 @@ std::string UtcTime(TimeValue start, long long ms) {
 
 int ExportGpx(RecordingCatalogue& catalogue, const std::vector<int>& recordings, const std::string& trackName,
               const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    TempFile tmp = CreateTempFile(folder, path.substr(slash == std::string::npos ? 0 : slash + 1));
-    if (tmp.fd < 0) return 0;
-    std::FILE* f = ::fdopen(tmp.fd, "wb");
-    if (!f) {
-        ::close(tmp.fd);
-        ::unlink(tmp.path.c_str());
-        return 0;
-    }
+    fileio::AtomicFile file(path);
+    if (!file.IsOpen()) return 0;
     std::string text =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<gpx version=\"1.1\" creator=\"orvan-telemetry\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
         "  <trk>\n"
         "    <name>" +
         XmlText(trackName) + "</name>\n";
-    bool ok = true;
     for (const int index : recordings) {
         catalogue.LoadTelemetry(index);
         const VideoFileInfo& r = catalogue.GetRecording(index);
@@ -58,21 +47,20 @@ int ExportGpx(RecordingCatalogue& catalogue, const std::vector<int>& recordings,
         const auto samples = catalogue.GpsSamples();
         for (std::size_t i = 0; i < samples.size(); ++i) {
             double lat = 0, lon = 0;
-            if (!UsablePosition(samples[i], lat, lon)) continue;
+            // GPX 1.1 allows only latitudes of -90 to 90 and longitudes of -180 to 180 (180 excluded).
+            if (!UsablePosition(samples[i], lat, lon) || lat < -90.0 || lat > 90.0 || lon < -180.0 ||
+                lon >= 180.0)
+                continue;
             const auto ms = std::llround(static_cast<double>(i) * 1000.0 / rate);
             text += "      <trkpt lat=\"" + FixedSix(lat) + "\" lon=\"" + FixedSix(lon) + "\"><ele>" +
                     std::to_string(samples[i].altitude) + "</ele><time>" + UtcTime(r.startTime, ms) +
                     "</time></trkpt>\n";
         }
         text += "    </trkseg>\n";
-        if (std::fwrite(text.data(), 1, text.size(), f) != text.size()) ok = false;
+        file.Write(text);
         text.clear();
     }
     text += "  </trk>\n</gpx>\n";
-    if (std::fwrite(text.data(), 1, text.size(), f) != text.size()) ok = false;
-    if (std::fflush(f) != 0) ok = false;
-    if (std::fclose(f) != 0) ok = false;
-    if (ok && std::rename(tmp.path.c_str(), path.c_str()) == 0) return 1;
-    ::unlink(tmp.path.c_str());
-    return 0;
+    file.Write(text);
+    return file.Commit() ? 1 : 0;
 }

@@ -1,12 +1,9 @@
 #include "export/exportkml.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <ctime>
 
 #include "export/kmlwriter.h"
-#include "library/fileoperations.h"
+#include "fileio/fileio.h"
 #include "telemetry/position.h"
 
 std::string NameWithoutExtension(const std::string& name) {
@@ -32,16 +29,13 @@ KmlExport ExportKml(const RecordingCatalogue& catalogue, const std::string& fold
     const int index = catalogue.GetCurrentIndex();
     if (index < 0) return out;
     const VideoFileInfo& r = catalogue.GetRecording(index);
-    const std::string folder = folderIn.empty() || folderIn.back() == '/' ? folderIn : folderIn + "/";
     const std::string fileName =
         NameWithoutExtension(r.name) + LocalTimeText(r.startTime, "_%Y_%m_%d_%H-%M-%S") + ".KML";
-    out.path = folder + fileName;
+    out.path = fileio::JoinPath(folderIn, fileName);
 
-    TempFile tmp = CreateTempFile(folder.empty() ? "." : folder, fileName);
-    if (tmp.fd < 0) return out;
-    ::close(tmp.fd);
+    // The writer replaces an earlier file only with a complete one.
     KmlWriter writer;
-    bool ok = writer.OpenForWrite(tmp.path) == 1;
+    bool ok = writer.OpenForWrite(out.path) == 1;
     const std::string car =
         "\"" + r.subFolder + "\\" + r.name + "\"" + LocalTimeText(r.startTime, " %Y/%m/%d %H:%M:%S");
     ok = ok && writer.WriteHeader(r.name, "", car) == 1;
@@ -52,11 +46,7 @@ KmlExport ExportKml(const RecordingCatalogue& catalogue, const std::string& fold
         if (!ConvertPosition(lat, lon)) continue;
         ok = writer.WritePoint(lat, lon, s.altitude) == 1;
     }
-    if (writer.IsOpen() && writer.WriteFooter() != 1) ok = false;
-    if (ok && std::rename(tmp.path.c_str(), out.path.c_str()) == 0) {
-        out.result = 1;
-        return out;
-    }
-    ::unlink(tmp.path.c_str());
+    // A writer whose footer is never written removes its temporary when it goes.
+    if (ok && writer.WriteFooter() == 1) out.result = 1;
     return out;
 }

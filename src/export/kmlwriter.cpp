@@ -2,15 +2,30 @@
 
 #include "export/xmltext.h"
 
+namespace {
+
+constexpr std::size_t kFlushAt = 64 * 1024;
+
+}  // namespace
+
 int KmlWriter::OpenForWrite(const std::string& path) {
-    file_.reset(std::fopen(path.c_str(), "wb"));
+    file_ = std::make_unique<fileio::AtomicFile>(path);
+    pending_.clear();
     failed_ = false;
+    if (!file_->IsOpen()) file_.reset();
     return file_ ? 1 : 0;
+}
+
+bool KmlWriter::Flush() {
+    if (!failed_ && !file_->Write(pending_)) failed_ = true;
+    pending_.clear();
+    return !failed_;
 }
 
 int KmlWriter::Put(const std::string& text) {
     if (!file_) return 0;
-    if (std::fwrite(text.data(), 1, text.size(), file_.get()) != text.size()) failed_ = true;
+    pending_ += text;
+    if (pending_.size() >= kFlushAt) Flush();
     return failed_ ? 0 : 1;
 }
 
@@ -52,7 +67,8 @@ int KmlWriter::WritePoint(double latitude, double longitude, int altitude) {
 int KmlWriter::WriteFooter() {
     if (!file_) return 0;
     Put("\n        </coordinates>\n      </LineString>\n    </Placemark>\n  </Document>\n</kml>\n");
-    if (std::fflush(file_.get()) != 0) failed_ = true;
-    if (std::fclose(file_.release()) != 0) failed_ = true;
+    Flush();
+    const std::unique_ptr<fileio::AtomicFile> file = std::move(file_);
+    if (failed_ || !file->Commit()) failed_ = true;
     return failed_ ? 0 : 1;
 }

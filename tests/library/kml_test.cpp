@@ -1,4 +1,5 @@
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -130,13 +131,13 @@ TEST(KmlText, EscapingAndNameRules) {
 }
 
 TEST_F(Kml, WriteErrorsAreFailuresAndLeaveNothingBehind) {
-    // The writer itself on a device that is always full: the failure shows at the latest when flushed.
+    // The writer replaces files, never a FIFO or a device that has the name.
+    const std::string fifo = dir_ + "/pipe.KML";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     KmlWriter w;
-    ASSERT_EQ(w.OpenForWrite("/dev/full"), 1);
-    w.WriteHeader("n", "", "c");
-    for (int i = 0; i < 10; ++i) w.WritePoint(1, 2, 3);
-    EXPECT_EQ(w.WriteFooter(), 0);
-    EXPECT_EQ(w.WritePoint(1, 2, 3), 0);  // closed
+    EXPECT_EQ(w.OpenForWrite(fifo), 0);
+    EXPECT_EQ(w.WritePoint(1, 2, 3), 0);  // not open
+    EXPECT_TRUE(fs::is_fifo(fifo));
 
     // A folder that does not exist: failure, the path is still given for the message.
     Current("FILE0001.MOV", "", 0, {At(2232.1234, 11403.2268, 35)});
