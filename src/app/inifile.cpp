@@ -1,5 +1,7 @@
 #include "app/inifile.h"
 
+#include "fileio/fileio.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +11,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -51,39 +52,96 @@ struct Line {
     std::size_t valueBegin = 0, valueEnd = 0;
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
-    std::vector<Line> lines;
-    std::size_t pos = text.starts_with(kBom) ? kBom.size() : 0;
-    while (pos < text.size()) {
-        Line line;
-        line.begin = pos;
-        const std::size_t nl = text.find('\n', pos);
-        line.end = nl == std::string_view::npos ? text.size() : nl;
-        line.next = nl == std::string_view::npos ? text.size() : nl + 1;
-        if (line.end > line.begin && text[line.end - 1] == '\r') --line.end;
-        const std::string_view raw = text.substr(line.begin, line.end - line.begin);
-        const std::string_view s = Trim(raw);
-        if (s.starts_with('[')) {
-            line.kind = LineKind::Section;
-            const std::size_t close = s.find(']');
-            line.name =
-                Trim(s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-        } else if (!s.empty() && s.front() != ';' && s.front() != '#') {
-            const std::size_t eq = raw.find('=');
-            if (eq != std::string_view::npos) {
-                line.kind = LineKind::Entry;
-                line.name = Trim(raw.substr(0, eq));
-                std::size_t vb = line.begin + eq + 1, ve = line.end;
-                while (vb < ve && IsBlank(text[vb])) ++vb;
-                while (ve > vb && IsBlank(text[ve - 1])) --ve;
-                line.valueBegin = vb;
-                line.valueEnd = ve;
-            }
+// The line that starts at pos (pos < text.size()).
+Line ParseLine(std::string_view text, std::size_t pos) {
+    Line line;
+    line.begin = pos;
+    const std::size_t nl = text.find('\n', pos);
+    line.end = nl == std::string_view::npos ? text.size() : nl;
+    line.next = nl == std::string_view::npos ? text.size() : nl + 1;
+    if (line.end > line.begin && text[line.end - 1] == '\r') --line.end;
+    const std::string_view raw = text.substr(line.begin, line.end - line.begin);
+    const std::string_view s = Trim(raw);
+    if (s.starts_with('[')) {
+        line.kind = LineKind::Section;
+        const std::size_t close = s.find(']');
+        line.name = Trim(s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+    } else if (!s.empty() && s.front() != ';' && s.front() != '#') {
+        const std::size_t eq = raw.find('=');
+        if (eq != std::string_view::npos) {
+            line.kind = LineKind::Entry;
+            line.name = Trim(raw.substr(0, eq));
+            std::size_t vb = line.begin + eq + 1, ve = line.end;
+            while (vb < ve && IsBlank(text[vb])) ++vb;
+            while (ve > vb && IsBlank(text[ve - 1])) --ve;
+            line.valueBegin = vb;
+            line.valueEnd = ve;
         }
-        lines.push_back(line);
-        pos = line.next;
     }
-    return lines;
+    return line;
+}
+
+std::size_t FirstLine(std::string_view text) {
+    return text.starts_with(kBom) ? kBom.size() : 0;
+}
+
+// The lines of the first section called section, found in one pass without a table of the file's lines (a
+// file of millions of short lines stays cheap): its header, its last entry (the header when it has none), and
+// its first entry called key, if any. The search stops at the end of that section.
+struct SectionScan {
+    std::optional<Line> header;
+    Line lastEntry;
+    std::optional<Line> entry;
+};
+
+// The start of the line after the one holding pos.
+std::size_t NextLineStart(std::string_view text, std::size_t pos) {
+    const std::size_t nl = text.find('\n', pos);
+    return nl == std::string_view::npos ? text.size() : nl + 1;
+}
+
+SectionScan ScanSection(std::string_view text, std::string_view section, std::string_view key) {
+    SectionScan scan;
+    for (std::size_t pos = FirstLine(text); pos < text.size();) {
+        // Blank lines and, before the section, every line that is not a section header are passed over
+        // without parsing them.
+        std::size_t c = pos;
+        while (c < text.size() && IsBlank(text[c])) ++c;
+        if (c == text.size()) break;
+        if (text[c] == '\n') {
+            pos = c + 1;
+            continue;
+        }
+        if (!scan.header && text[c] != '[') {
+            pos = NextLineStart(text, c);
+            continue;
+        }
+        const Line line = ParseLine(text, pos);
+        pos = line.next;
+        if (!scan.header) {
+            if (line.kind == LineKind::Section && EqualNoCase(line.name, section)) {
+                scan.header = line;
+                scan.lastEntry = line;
+            }
+            continue;
+        }
+        if (line.kind == LineKind::Section) break;
+        if (line.kind != LineKind::Entry) continue;
+        scan.lastEntry = line;
+        if (EqualNoCase(line.name, key)) {
+            scan.entry = line;
+            break;
+        }
+    }
+    return scan;
+}
+
+// The file's last line, if it has one.
+std::optional<Line> LastLine(std::string_view text) {
+    const std::size_t first = FirstLine(text);
+    if (first >= text.size()) return std::nullopt;
+    const std::size_t nl = text.size() >= 2 ? text.rfind('\n', text.size() - 2) : std::string_view::npos;
+    return ParseLine(text, nl == std::string_view::npos || nl < first ? first : nl + 1);
 }
 
 bool EndsWithBreak(std::string_view text, const Line& line) {
@@ -110,30 +168,17 @@ std::optional<std::string> Quote(std::string_view value) {
     return quoted;
 }
 
-// Index range [first, last) of the lines of the first section called section; first is the header.
-std::optional<std::pair<std::size_t, std::size_t>> FindSection(const std::vector<Line>& lines,
-                                                               std::string_view section) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind != LineKind::Section || !EqualNoCase(lines[i].name, section)) continue;
-        std::size_t last = i + 1;
-        while (last < lines.size() && lines[last].kind != LineKind::Section) ++last;
-        return std::pair{i, last};
-    }
-    return std::nullopt;
-}
-
 std::string SetOne(std::string_view text, std::string_view section, std::string_view key,
                    const std::string& stored) {
-    const std::vector<Line> lines = SplitLines(text);
+    const SectionScan scan = ScanSection(text, section, key);
     const std::string_view eol = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
     std::string out;
     out.reserve(text.size() + section.size() + key.size() + stored.size() + 8);
 
-    const auto range = FindSection(lines, section);
-    if (!range) {
+    if (!scan.header) {
         out.append(text);
-        if (!lines.empty()) {
-            const Line& tail = lines.back();
+        if (const std::optional<Line> last = LastLine(text)) {
+            const Line& tail = *last;
             if (!EndsWithBreak(text, tail)) out.append(eol);
             if (!Trim(text.substr(tail.begin, tail.end - tail.begin)).empty())
                 out.append(eol);  // blank line between
@@ -142,21 +187,15 @@ std::string SetOne(std::string_view text, std::string_view section, std::string_
         out.append(key).append("=").append(stored).append(eol);
         return out;
     }
-    const auto [first, last] = *range;
-    for (std::size_t i = first + 1; i < last; ++i) {
-        const Line& line = lines[i];
-        if (line.kind != LineKind::Entry || !EqualNoCase(line.name, key)) continue;
-        out.append(text.substr(0, line.valueBegin));
+    if (scan.entry) {
+        out.append(text.substr(0, scan.entry->valueBegin));
         out.append(stored);
-        out.append(text.substr(line.valueEnd));
+        out.append(text.substr(scan.entry->valueEnd));
         return out;
     }
     // A new key goes after the section's last entry, so a comment or blank line that leads into the next
     // section stays where it is.
-    std::size_t after = first;
-    for (std::size_t i = first + 1; i < last; ++i)
-        if (lines[i].kind == LineKind::Entry) after = i;
-    const Line& anchor = lines[after];
+    const Line& anchor = scan.lastEntry;
     out.append(text.substr(0, anchor.next));
     if (!EndsWithBreak(text, anchor)) out.append(eol);  // the last line of a file without a final break
     out.append(key).append("=").append(stored).append(eol);
@@ -180,38 +219,29 @@ std::optional<FileRead> ReadWhole(const std::string& path) {
         return std::nullopt;
     }
     if (!S_ISREG(r.st.st_mode)) return std::nullopt;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
+    const fileio::UniqueFd fd = fileio::OpenForReading(path, &r.st);
+    if (!fd) return std::nullopt;
     r.exists = true;
-    char buf[65536];
-    while (true) {
-        const ssize_t n = read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        const std::size_t room = kMaxFileSize - r.text.size();
-        if (static_cast<std::size_t>(n) > room) {
-            r.text.append(buf, room);
-            r.complete = false;
-            break;
-        }
-        r.text.append(buf, static_cast<std::size_t>(n));
-    }
-    close(fd);
+    if (!fileio::ReadToEnd(fd.Get(), r.text, kMaxFileSize, &r.complete)) return std::nullopt;
     return r;
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
+// Rewrites the file where it is, for a file we may write in a folder we may not (or a file someone else
+// owns, which a rename would take over). Space for the new content is reserved first, so a full disk fails
+// before a byte changes.
+bool RewriteInPlace(const std::string& path, const struct stat& old, std::string_view text) {
+    fileio::UniqueFd fd(open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    struct stat now {};
+    if (!fd || fstat(fd.Get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_ino != old.st_ino ||
+        now.st_dev != old.st_dev)
+        return false;
+    const auto size = static_cast<off_t>(text.size());
+    if (size > now.st_size) {
+        const int rc = posix_fallocate(fd.Get(), 0, size);
+        if (rc != 0 && rc != EOPNOTSUPP && rc != EINVAL) return false;
     }
-    return true;
+    return fileio::WriteAll(fd.Get(), text) && ftruncate(fd.Get(), size) == 0 && fsync(fd.Get()) == 0 &&
+           fd.Close();
 }
 
 // Where the content really lives: a symbolic link is followed, so the link itself survives the rename.
@@ -240,15 +270,16 @@ std::size_t CutToChars(std::string_view s, std::size_t maxChars) {
 
 std::optional<std::string> IniFile::FindValue(std::string_view text, std::string_view section,
                                               std::string_view key) {
-    const std::vector<Line> lines = SplitLines(text);
-    const auto range = FindSection(lines, section);
-    if (!range) return std::nullopt;
-    for (std::size_t i = range->first + 1; i < range->second; ++i) {
-        const Line& line = lines[i];
-        if (line.kind == LineKind::Entry && EqualNoCase(line.name, key))
-            return std::string(Unquote(text.substr(line.valueBegin, line.valueEnd - line.valueBegin)));
+    const SectionScan scan = ScanSection(text, section, key);
+    if (!scan.entry) return std::nullopt;
+    std::string_view value =
+        text.substr(scan.entry->valueBegin, scan.entry->valueEnd - scan.entry->valueBegin);
+    // The profile functions hand values out as C strings: a value ends at its first NUL.
+    if (const std::size_t nul = value.find('\0'); nul != std::string_view::npos) {
+        value = value.substr(0, nul);
+        while (!value.empty() && IsBlank(value.back())) value.remove_suffix(1);
     }
-    return std::nullopt;
+    return std::string(Unquote(value));
 }
 
 std::optional<std::string> IniFile::SetValues(std::string_view text, std::string_view section,
@@ -310,39 +341,33 @@ bool IniFile::Write(std::string_view section, std::span<const Entry> entries) co
     if (!target) return false;
     const std::optional<FileRead> old = ReadWhole(*target);
     if (!old || !old->complete) return false;
-    // A settings file the user made read-only stays as it is, even for root (who could rename over it).
-    if (old->exists && (old->st.st_mode & S_IWUSR) == 0) return false;
+    if (old->exists) {
+        // A settings file the user made read-only stays as it is, even for root (who could rename over it).
+        if ((old->st.st_mode & S_IWUSR) == 0) return false;
+        // Whether we may write it is the file's own permission (owner, group, others, ACLs), not its
+        // folder's.
+        if (faccessat(AT_FDCWD, target->c_str(), W_OK, AT_EACCESS) != 0) return false;
+    }
     const std::optional<std::string> text = SetValues(old->text, section, entries);
     if (!text) return false;
     if (old->exists && *text == old->text) return true;
 
-    const std::size_t slash = target->rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target->substr(0, slash);
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = *target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
+    // Replaced through a temporary file beside it, so a crash leaves the old file or the new one, when the
+    // folder takes one and the result stays ours: a file of someone else's keeps its owner only when it is
+    // written in place (root hands it back below).
+    const bool ours = !old->exists || old->st.st_uid == geteuid() || geteuid() == 0;
+    if (ours) {
+        fileio::AtomicFile file(*target);
+        if (file.IsOpen()) {
+            bool ok = file.Write(*text);
+            if (ok && old->exists) {
+                ok = fchmod(file.Fd(), old->st.st_mode & 07777) == 0;
+                if (ok && geteuid() == 0) (void)fchown(file.Fd(), old->st.st_uid, old->st.st_gid);
+            }
+            if (!ok) file.MarkFailed();
+            return file.Commit();
+        }
+        if (!old->exists) return false;
     }
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, *text);
-    if (ok && old->exists) {
-        ok = fchmod(fd, old->st.st_mode & 07777) == 0;
-        // Only root can hand the file back to its owner; for anyone else the owner is already right.
-        if (ok && geteuid() == 0) (void)fchown(fd, old->st.st_uid, old->st.st_gid);
-    }
-    ok = ok && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(temp.c_str(), target->c_str()) == 0;
-    if (!ok) {
-        unlink(temp.c_str());
-        return false;
-    }
-    const int dirFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        (void)fsync(dirFd);
-        close(dirFd);
-    }
-    return true;
+    return RewriteInPlace(*target, old->st, *text);
 }

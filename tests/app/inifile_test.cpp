@@ -1,10 +1,14 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -12,6 +16,7 @@
 
 #include "app/inifile.h"
 #include "bytes.h"
+#include "procio.h"
 #include "tempdir.h"
 
 using fixtures::ReadFile;
@@ -174,6 +179,14 @@ TEST(IniRobustness, GarbageAndHugeLines) {
     EXPECT_EQ(IniFile::FindValue(Set(huge, "UI", "MAP", "2"), "UI", "Junk")->size(), 8u << 20);
 }
 
+TEST(IniFileText, AValueEndsAtItsFirstNul) {
+    // The profile functions hand out C strings: "/card" must not pass an existence check as something else.
+    using namespace std::string_literals;
+    const std::string text = "[UI]\nFolder=/card\0/etc/other\nMAP=\"1 \0\"\n"s;
+    EXPECT_EQ(IniFile::FindValue(text, "UI", "Folder"), "/card");
+    EXPECT_EQ(IniFile::FindValue(text, "UI", "MAP"), "\"1");
+}
+
 TEST(IniFileOnDisk, WriteCreatesAndRewritesAtomically) {
     TempDir dir;
     const IniFile ini(dir / "Zov.ini");
@@ -245,10 +258,86 @@ TEST(IniFileOnDisk, ReadOnlyFolder) {
         WriteFile(folder + "/Zov.ini", "[UI]\nMAP=1\n");
         ASSERT_EQ(mount("tmpfs", folder.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
     } else {
+        // A folder we may not write still holds a file we may: that is rewritten in place.
         chmod(folder.c_str(), 0555);
     }
-    EXPECT_FALSE(IniFile(folder + "/Zov.ini").Write("UI", "MAP", "2"));
+    const bool readOnlyFileSystem = !unmount.path.empty();
+    EXPECT_EQ(IniFile(folder + "/Zov.ini").Write("UI", "MAP", "2"), !readOnlyFileSystem);
     EXPECT_FALSE(IniFile(folder + "/New.ini").Write("UI", "MAP", "2"));
-    EXPECT_EQ(ReadFile(folder + "/Zov.ini"), "[UI]\nMAP=1\n");
+    EXPECT_EQ(ReadFile(folder + "/Zov.ini"), readOnlyFileSystem ? "[UI]\nMAP=1\n" : "[UI]\nMAP=2\n");
     EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+namespace {
+
+// Runs f as an ordinary user (nobody) in a child process; its result, or nullopt when the child could not
+// become that user.
+std::optional<bool> AsOrdinaryUser(const std::function<bool()>& f) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0 ||
+            setresuid(65534, 65534, 65534) != 0)
+            _exit(2);
+        _exit(f() ? 1 : 0);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) == 2)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 1;
+}
+
+}  // namespace
+
+TEST(IniFileOnDisk, PermissionIsTheFilesOwnAsAnOrdinaryUser) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to hand files to another user";
+    TempDir dir;
+    chmod(dir.Path().c_str(), 0755);
+    const std::string original = "[UI]\nMAP=1\n";
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        uid_t owner;
+        mode_t fileMode;
+        bool written;
+    } cases[] = {
+        // Root's file in a folder anyone may write: replacing it would take it over.
+        {"root's 0644 file, open folder", 0777, 0, 0644, false},
+        // A file anyone may write keeps its owner: written in place.
+        {"root's 0666 file, open folder", 0777, 0, 0666, true},
+        {"root's 0666 file, closed folder", 0755, 0, 0666, true},
+        {"own 0644 file, closed folder", 0755, 65534, 0644, true},
+        {"own 0644 file, own folder", 0700, 65534, 0644, true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string folder = dir / std::to_string(n++);
+        mkdir(folder.c_str(), 0700);
+        const std::string path = folder + "/Zov.ini";
+        WriteFile(path, original);
+        ASSERT_EQ(chown(path.c_str(), c.owner, c.owner), 0);
+        chmod(path.c_str(), c.fileMode);
+        ASSERT_EQ(chown(folder.c_str(), c.folderMode == 0700 ? 65534 : 0, 0), 0);
+        chmod(folder.c_str(), c.folderMode);
+        const auto written = AsOrdinaryUser([&] { return IniFile(path).Write("UI", "MAP", "2"); });
+        if (!written) GTEST_SKIP() << "cannot become an ordinary user here";
+        EXPECT_EQ(*written, c.written) << c.what;
+        EXPECT_EQ(ReadFile(path), c.written ? "[UI]\nMAP=2\n" : original) << c.what;
+        struct stat st {};
+        ASSERT_EQ(stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, c.owner) << c.what;
+        EXPECT_EQ(st.st_mode & 07777, c.fileMode) << c.what;
+        EXPECT_EQ(FilesIn(folder), 1u) << c.what;
+    }
+}
+
+TEST(IniFileOnDisk, ManyShortLinesAreReadInOnePass) {
+    // 16 MiB of line breaks before the section: a table of the lines cost a gigabyte per read.
+    TempDir dir;
+    const std::string path = dir / "Zov.ini";
+    WriteFile(path, std::string((16u << 20) - 64, '\n') + "[UI]\nMAP=2\n");
+    const long before = PeakResidentKiB();
+    const IniFile ini(path);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 2);
+    EXPECT_EQ(ini.ReadInt("UI", "LANGID", 7), 7);
+    EXPECT_LT(PeakResidentKiB() - before, 3 * 16 * 1024) << "KiB beyond the file's own size";
 }
