@@ -230,11 +230,9 @@ std::optional<FileRead> ReadWhole(const std::string& path) {
 // owns, which a rename would take over). Space for the new content is reserved first, so a full disk fails
 // before a byte changes.
 bool RewriteInPlace(const std::string& path, const struct stat& old, std::string_view text) {
-    fileio::UniqueFd fd(open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat now {};
-    if (!fd || fstat(fd.Get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_ino != old.st_ino ||
-        now.st_dev != old.st_dev)
-        return false;
+    fileio::UniqueFd fd = fileio::OpenExistingForWriting(path, &now);
+    if (!fd || now.st_ino != old.st_ino || now.st_dev != old.st_dev) return false;
     const auto size = static_cast<off_t>(text.size());
     if (size > now.st_size) {
         const int rc = posix_fallocate(fd.Get(), 0, size);

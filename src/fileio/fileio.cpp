@@ -102,6 +102,11 @@ UniqueFd OpenForReadingAt(int folderFd, const std::string& name, struct stat* st
     return CheckRegular(OpenRetry(folderFd, name.c_str(), kReadFlags), st);
 }
 
+UniqueFd OpenExistingForWriting(const std::string& path, struct stat* st) {
+    return CheckRegular(
+        OpenRetry(AT_FDCWD, path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW), st);
+}
+
 std::size_t ReadAt(int fd, std::uint64_t pos, void* buf, std::size_t count) {
     constexpr auto kMaxPos = static_cast<std::uint64_t>(INT64_MAX);
     if (fd < 0 || pos > kMaxPos || count > kMaxPos - pos) return 0;

@@ -46,6 +46,9 @@ UniqueFd OpenForReading(const std::string& path, struct stat* st = nullptr);
 // The same for a name inside an open folder.
 UniqueFd OpenForReadingAt(int folderFd, const std::string& name, struct stat* st = nullptr);
 
+// Opens an existing regular file for writing in place (no truncation, a link at path is not followed).
+UniqueFd OpenExistingForWriting(const std::string& path, struct stat* st = nullptr);
+
 // Reads up to count bytes at pos; fewer only at the end of the file or on an error. Never moves the file
 // position.
 std::size_t ReadAt(int fd, std::uint64_t pos, void* buf, std::size_t count);
