@@ -1,6 +1,5 @@
 #include "telemetry/readrecording.h"
 
-#include "fileio/fileio.h"
 #include "telemetry/recordername.h"
 
 SingleRead ReadSingleRecording(const std::string& folder, const std::string& fileName) {
@@ -8,7 +7,9 @@ SingleRead ReadSingleRecording(const std::string& folder, const std::string& fil
     r.info.rootFolder = folder;
     r.info.name = fileName;
     r.reader = ChooseReaderKind(fileName);
-    const std::string path = fileio::JoinPath(folder, fileName);
+    // The path the catalogue will give the recording for playback, Unlock and Save as: the facts must come
+    // from the same file. An empty folder is the root (a file picked as "/NAME"), never the working folder.
+    const std::string path = r.info.FullPath();
     FileStatus status;
     auto reader = ChooseReader(fileName);
     reader->SetTarget(&r.info);

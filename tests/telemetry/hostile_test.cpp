@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "procio.h"
@@ -138,4 +139,17 @@ TEST_F(Hostile, Mp4SampleTablesThatCannotFitTheFileAreRefusedCheaply) {
     const Outcome ok = ReadInChild(Write("FILE0002.mp4", DeclaredSamplesMp4(fits)));
     ASSERT_TRUE(ok.exited);
     EXPECT_EQ(ok.rc, 0);
+}
+
+TEST_F(Hostile, AFileOfAnEmptyFolderIsReadFromTheRootNotTheWorkingFolder) {
+    // "/NAME" split at its last '/' gives an empty folder. The catalogue's path for it is "//NAME": the
+    // facts must come from that file, which is the one playback and Unlock use.
+    const std::string name = "MOVI" + std::to_string(::getpid() % 10000 + 10000).substr(1) + ".AVI";
+    Write(name, AviFile(AviHdrl(33333, 1800, 1920, 1080) + AviMovi("0000")));
+    const std::string previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir_);
+    const SingleRead r = ReadSingleRecording("", name);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(r.info.FullPath(), "//" + name);
+    EXPECT_EQ(r.parseResult, std::filesystem::exists("/" + name) ? 0 : -1);
 }

@@ -52,7 +52,9 @@ int RunInfo(const std::vector<std::string>& files) {
             continue;
         }
         const fs::path p(file);
-        const SingleRead r = ReadSingleRecording(p.parent_path().string(), p.filename().string());
+        // A bare name is in the working folder; an empty folder would be the root.
+        const SingleRead r =
+            ReadSingleRecording(p.has_parent_path() ? p.parent_path().string() : ".", p.filename().string());
         nlohmann::json j = RecordingJson(r.info);
         j["path"] = file;
         j["reader"] = ReaderName(r.reader);
