@@ -4,6 +4,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
 "$top/scripts/check-format.sh"
+"$top/scripts/check-layers.sh"
 "$top/scripts/build.sh"
 build=${ORVAN_BUILD_DIR:-$top/build}
 # One X server for the tests that need a real window; the others choose the offscreen platform themselves.
