@@ -1,9 +1,11 @@
-// Writes a small seed corpus for the reader fuzzers: fuzz_seeds OUTDIR (makes OUTDIR/avi, box, mp4).
+// Writes a small seed corpus for the fuzzers: fuzz_seeds OUTDIR (makes OUTDIR/avi, box, mp4 and catalogue,
+// whose files are the others with the first byte choosing the container: 0 AVI, 1 MOV, 2 mp4).
 #include <filesystem>
 #include <iostream>
 #include <vector>
 
 #include "bytes.h"
+#include "mp4writer.h"
 #include "synthetic.h"
 #include "video.h"
 
@@ -15,7 +17,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::filesystem::path out = argv[1];
-    for (const char* d : {"avi", "box", "mp4"}) std::filesystem::create_directories(out / d);
+    for (const char* d : {"avi", "box", "mp4", "catalogue"}) std::filesystem::create_directories(out / d);
 
     std::vector<GpsSample> recs;
     for (int i = 0; i < 5; ++i) {
@@ -38,7 +40,28 @@ int main(int argc, char** argv) {
 
     VideoOptions v;
     v.width = 64, v.height = 48, v.fps = 5, v.seconds = 1;
-    if (!MakeVideo((out / "mp4/tiny.mp4").string(), v))
+    const std::string tiny = (out / "mp4/tiny.mp4").string();
+    if (!MakeVideo(tiny, v)) {
         std::cerr << "fuzz_seeds: ffmpeg failed, no mp4 seed\n";
+    } else {
+        // The recorder's form: a data stream of 32-byte GPS records and 12-byte G-sensor samples.
+        std::vector<GpsSample> mp4Gps;
+        for (int i = 0; i < 2; ++i) {
+            Fix f;
+            f.lat = 5230.1 + i * 0.01, f.lon = 1323.4, f.second = i;
+            mp4Gps.push_back(MakeGps(f, 1900));
+        }
+        Mp4Options o;
+        o.packets = TelemetryPackets(mp4Gps, 1, std::vector<GSensorSample>(5, GSensorSample{1, 2, 64}), 5);
+        if (!WriteMp4(tiny, (out / "mp4/telemetry.mp4").string(), o))
+            std::cerr << "fuzz_seeds: no mp4 seed with a data stream\n";
+    }
+    int prefix = 0;
+    for (const char* d : {"avi", "box", "mp4"}) {
+        for (const auto& e : std::filesystem::directory_iterator(out / d))
+            WriteFile(out / "catalogue" / (std::string(d) + "-" + e.path().filename().string()),
+                      std::string(1, static_cast<char>(prefix)) + ReadFile(e.path()));
+        ++prefix;
+    }
     return 0;
 }

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the reader fuzzers with clang (ASan + UBSan + libFuzzer) and runs each for SECONDS (default 30).
-# Usage: scripts/fuzz.sh [SECONDS] [avi|box|mp4 ...]
+# Builds the fuzzers with clang (ASan + UBSan + libFuzzer) and runs each for SECONDS (default 30), one after
+# the other on one core. Usage: scripts/fuzz.sh [SECONDS] [avi|box|mp4|catalogue ...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(avi box mp4)
+[ ${#targets[@]} -gt 0 ] || targets=(avi box mp4 catalogue)
 build=${ORVAN_FUZZ_BUILD_DIR:-$top/build-fuzz}
 "$top/scripts/setup.sh" "$top/scripts/packages-fuzz.txt"
 san="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fsanitize=fuzzer-no-link -g -O1"
@@ -15,7 +15,7 @@ CC=clang CXX=clang++ cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebIn
     -DCMAKE_C_FLAGS="$san" -DCMAKE_CXX_FLAGS="$san" >/dev/null
 cmake --build "$build" -j2 --target fuzz_seeds $(printf 'fuzz_%s ' "${targets[@]}") >/dev/null
 seeds="$build/seeds"
-[ -d "$seeds/avi" ] || "$build/fuzz/fuzz_seeds" "$seeds"
+[ -d "$seeds/catalogue" ] || "$build/fuzz/fuzz_seeds" "$seeds"
 status=0
 for t in "${targets[@]}"; do
     corpus="$build/corpus/$t"
