@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark and prints its figures. Run on a quiet machine: the figures are wall-clock.
-# Usage: scripts/bench.sh [readers|catalogue|scan|map|window ...]
+# Usage: scripts/bench.sh [readers|hostile|catalogue|scan|map|window ...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
 build=${ORVAN_BUILD_DIR:-$top/build}
 which=("$@")
-[ ${#which[@]} -gt 0 ] || which=(readers catalogue scan map window)
+[ ${#which[@]} -gt 0 ] || which=(readers hostile catalogue scan map window)
 targets=()
 for w in "${which[@]}"; do
     case $w in
         readers) targets+=(readers_bench) ;;
+        hostile) targets+=(hostile_bench orvan-telemetry) ;;
         catalogue) targets+=(catalogue_bench) ;;
         scan) targets+=(scan_bench orvan-telemetry) ;;
         map) targets+=(map_bench) ;;
@@ -26,6 +27,7 @@ for w in "${which[@]}"; do
     echo "== $w"
     case $w in
         readers) "$build/bench/readers/readers_bench" ;;
+        hostile) "$build/bench/readers/hostile_bench" ;;
         catalogue) "$build/bench/catalogue/catalogue_bench" ;;
         scan) "$build/bench/catalogue/scan_bench" "$build/tools/orvan-telemetry/orvan-telemetry" ;;
         map)
