@@ -29,8 +29,8 @@ std::string UtcTime(TimeValue start, long long ms) {
 
 }  // namespace
 
-int ExportGpx(RecordingCatalogue& catalogue, const std::vector<int>& recordings, const std::string& trackName,
-              const std::string& path) {
+int ExportGpx(const RecordingCatalogue& catalogue, const std::vector<int>& recordings,
+              const std::string& trackName, const std::string& path) {
     fileio::AtomicFile file(path);
     if (!file.IsOpen()) return 0;
     std::string text =
@@ -40,11 +40,11 @@ int ExportGpx(RecordingCatalogue& catalogue, const std::vector<int>& recordings,
         "    <name>" +
         XmlText(trackName) + "</name>\n";
     for (const int index : recordings) {
-        catalogue.LoadTelemetry(index);
         const VideoFileInfo& r = catalogue.GetRecording(index);
-        const double rate = catalogue.GpsRate();
+        const std::uint8_t rateByte = static_cast<std::uint8_t>(r.gpsAttr & 0xff);
+        const double rate = rateByte == 0 ? 1.0 : rateByte;
         text += "    <trkseg>\n";
-        const auto samples = catalogue.GpsSamples();
+        const std::vector<GpsSample> samples = catalogue.ReadGpsSamples(index);
         for (std::size_t i = 0; i < samples.size(); ++i) {
             double lat = 0, lon = 0;
             // GPX 1.1 allows only latitudes of -90 to 90 and longitudes of -180 to 180 (180 excluded).

@@ -1,47 +1,18 @@
 #include "library/fileoperations.h"
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <random>
 
 namespace {
 
-int OpenRetry(const char* path, int flags, mode_t mode = 0) {
-    int fd;
-    do {
-        fd = ::open(path, flags, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Copies the whole of in to out; false on any read or write error.
-bool CopyContents(int in, int out, std::uint64_t size) {
-    std::uint64_t done = 0;
+// Copies the whole of in to out, counting the bytes in copied; false on any read or write error.
+bool CopyContents(int in, int out, std::uint64_t size, std::uint64_t& copied) {
+    std::uint64_t& done = copied;
+    done = 0;
     // copy_file_range lets the file system share or offload the copy; fall back to plain reads and writes
     // where it refuses (across file systems on older kernels, some FUSE drivers).
     while (done < size) {
@@ -53,7 +24,7 @@ bool CopyContents(int in, int out, std::uint64_t size) {
     if (done == size) {
         // The source may have grown since fstat; copy the rest too.
         char probe;
-        if (::pread(in, &probe, 1, static_cast<off_t>(done)) == 0) return true;
+        if (fileio::ReadAt(in, done, &probe, 1) == 0) return true;
     }
     if (::lseek(in, static_cast<off_t>(done), SEEK_SET) < 0 ||
         ::lseek(out, static_cast<off_t>(done), SEEK_SET) < 0)
@@ -65,7 +36,8 @@ bool CopyContents(int in, int out, std::uint64_t size) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return false;
         if (n == 0) return true;
-        if (!WriteAll(out, buf.data(), static_cast<std::size_t>(n))) return false;
+        if (!fileio::WriteAll(out, buf.data(), static_cast<std::size_t>(n))) return false;
+        done += static_cast<std::uint64_t>(n);
     }
 }
 
@@ -83,21 +55,11 @@ int MakeFolderPath(const std::string& pathIn) {
 
 bool ClearReadOnly(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return false;
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     if (st.st_mode & S_IWUSR) return true;
-    return ::chmod(path.c_str(), (st.st_mode & 07777) | S_IWUSR) == 0;
-}
-
-bool RenameNoReplace(const std::string& from, const std::string& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-    if (errno != EINVAL && errno != ENOSYS) return false;  // EEXIST among them: the other file stays
-    // File systems without RENAME_NOREPLACE: a hard link fails when the name is taken, just as well.
-    if (::link(from.c_str(), to.c_str()) != 0) return false;
-    if (::unlink(from.c_str()) != 0) {
-        ::unlink(to.c_str());
-        return false;
-    }
-    return true;
+    const mode_t mode = st.st_mode & 07777;
+    if (::chmod(path.c_str(), mode | S_IWUSR) == 0) return true;
+    return errno == EPERM && ::chmod(path.c_str(), mode | S_IWUSR | S_IWGRP | S_IWOTH) == 0;
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -107,57 +69,27 @@ bool SameFile(const std::string& a, const std::string& b) {
            sa.st_ino == sb.st_ino;
 }
 
-TempFile CreateTempFile(const std::string& folder, const std::string& stem) {
-    static std::atomic<unsigned> counter{0};
-    std::random_device rd;
-    TempFile t;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof(suffix), ".%08x%04x.part", rd(), counter++ & 0xffff);
-        const std::string path =
-            folder + (folder.empty() || folder.back() == '/' ? "" : "/") + "." + stem + suffix;
-        const int fd = OpenRetry(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd >= 0) {
-            t.fd = fd;
-            t.path = path;
-            return t;
-        }
-        if (errno != EEXIST) break;
-    }
-    return t;
-}
-
 CopyOutcome CopyFileSafely(const std::string& source, const std::string& target, bool overwrite) {
     if (SameFile(source, target)) return CopyOutcome::SameFile;
-    const int in = OpenRetry(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (in < 0) return CopyOutcome::Failed;
     struct stat st {};
-    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(in);
-        return CopyOutcome::Failed;
-    }
-    const std::string name = target.substr(target.find_last_of('/') + 1);
-    TempFile tmp = CreateTempFile(FolderOf(target), name.empty() ? "copy" : name);
-    if (tmp.fd < 0) {
-        ::close(in);
-        return CopyOutcome::Failed;
-    }
-    bool ok = CopyContents(in, tmp.fd, static_cast<std::uint64_t>(st.st_size));
-    ::close(in);
+    const fileio::UniqueFd in = fileio::OpenForReading(source, &st);
+    if (!in) return CopyOutcome::Failed;
+    fileio::AtomicFile out(target);
+    if (!out.IsOpen()) return CopyOutcome::Failed;
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    std::uint64_t copied = 0;
+    bool ok = CopyContents(in.Get(), out.Fd(), size, copied);
+    // A source cut short while it was copied (a card pulled, a recorder still writing over it) is no copy.
+    struct stat after {};
+    ok = ok && copied >= size && ::fstat(in.Get(), &after) == 0 && after.st_size >= st.st_size;
     if (ok) {
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
-        ::futimens(tmp.fd, times);
-        ::fchmod(tmp.fd, st.st_mode & 07777);
-        ok = ::fsync(tmp.fd) == 0;
+        ::futimens(out.Fd(), times);
+        ::fchmod(out.Fd(), st.st_mode & 07777);
+    } else {
+        out.MarkFailed();
     }
-    // Close reports the last delayed write errors of some file systems (NFS, FUSE).
-    if (::close(tmp.fd) != 0) ok = false;
-    if (ok) {
-        ok = overwrite ? ::rename(tmp.path.c_str(), target.c_str()) == 0 : RenameNoReplace(tmp.path, target);
-    }
-    if (!ok) {
-        ::unlink(tmp.path.c_str());
-        return CopyOutcome::Failed;
-    }
-    return CopyOutcome::Copied;
+    return out.Commit(overwrite ? fileio::AtomicFile::Replace::Yes : fileio::AtomicFile::Replace::No)
+               ? CopyOutcome::Copied
+               : CopyOutcome::Failed;
 }

@@ -9,11 +9,14 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <new>
 
+#include "fileio/fileio.h"
 #include "library/fileoperations.h"
 #include "library/route.h"
 #include "telemetry/position.h"
 #include "telemetry/readrecording.h"
+#include "telemetry/recordername.h"
 #include "telemetry/zovvideoparser.h"
 
 namespace {
@@ -28,27 +31,9 @@ constexpr Resolution kResolutions[] = {
     {800, 600, "SVGA"},   {720, 480, "480P"},   {640, 480, "VGA"},   {320, 240, "CIF"},
 };
 
-// Reads exactly size bytes at pos; false on any shortfall.
-bool PReadAll(int fd, std::uint64_t pos, void* buf, std::size_t size) {
-    auto* out = static_cast<char*>(buf);
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, out + done, size - done, static_cast<off_t>(pos + done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // offset + size lies inside a file of length length (without overflowing).
 bool Fits(std::uint64_t offset, std::uint64_t size, std::uint64_t length) {
     return offset <= length && size <= length - offset;
-}
-
-bool EndsWith(const std::string& s, const char* tail) {
-    const std::string t(tail);
-    return s.size() >= t.size() && s.compare(s.size() - t.size(), t.size(), t) == 0;
 }
 
 }  // namespace
@@ -76,6 +61,7 @@ int RecordingCatalogue::Init(GroupListView* groupList, FileListView* fileList, G
     gpsBlockSize_ = 0;
     gsenBlock_.clear();
     gsenBlockSize_ = 0;
+    loadedPath_.clear();
     recordings_.clear();
     groups_.clear();
     rows_.clear();
@@ -147,16 +133,17 @@ void RecordingCatalogue::AddScannedFile(const WalkEntry& entry) {
 }
 
 bool RecordingCatalogue::AddSingleFile(const std::string& folder, const std::string& fileName) {
-    const std::string path =
-        folder.empty() || folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
-    if (path.empty() || ::access(path.c_str(), F_OK) != 0) return false;
+    VideoFileInfo info;
+    info.rootFolder = folder;
+    info.name = fileName;
+    // The path the catalogue gives the recording (an empty folder is the root, never the working folder), so
+    // the facts come from the file that playback and Unlock will use.
+    const std::string path = info.FullPath();
+    if (fileName.empty() || ::access(path.c_str(), F_OK) != 0) return false;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
         // Listed with zero facts, as a file the reader cannot read; opening a FIFO could block for good.
-        VideoFileInfo info;
-        info.rootFolder = folder;
-        info.name = fileName;
-        if (fileName.size() >= 4 && fileName[3] == 'G') info.flags |= recording_flags::kMarkedG;
+        if (HasGMark(fileName)) info.flags |= recording_flags::kMarkedG;
         if (readObserver_) readObserver_(info, -1);
         recordings_.push_back(std::move(info));
         return true;
@@ -297,53 +284,82 @@ VideoSize RecordingCatalogue::GetCurrentVideoSize() const {
 
 // ---- telemetry
 
+TelemetryBlocks RecordingCatalogue::ReadTelemetry(int index, bool withGsen) const {
+    TelemetryBlocks b;
+    if (index < 0 || index >= GetCount()) return b;
+    const VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
+    struct stat st {};
+    const fileio::UniqueFd fd = fileio::OpenForReading(GetPath(index), &st);
+    if (!fd) return b;
+    b.opened = true;
+    const auto length = static_cast<std::uint64_t>(st.st_size);
+    // Nothing is allocated before the payload is known to lie inside the file.
+    b.gsenInFile = Fits(r.gsenOffset, r.gsenSize, length);
+    if (withGsen && b.gsenInFile && r.gsenTrack.empty() && r.gsenSize != 0) {
+        const std::uint32_t n = std::min(r.gsenSize, kMaxTelemetryBlock);
+        try {
+            b.gsen.resize(n);
+            b.gsenRead = fileio::ReadExactlyAt(fd.Get(), r.gsenOffset, b.gsen.data(), n);
+        } catch (const std::bad_alloc&) {
+        }
+        if (!b.gsenRead) std::vector<std::uint8_t>().swap(b.gsen);
+    }
+    b.gpsInFile = Fits(r.gpsOffset, r.gpsSize, length);
+    if (b.gpsInFile && r.gpsSize != 0 && !(IsMp4Name(r.name) && !r.gpsTrack.empty())) {
+        const std::uint32_t n = std::min(r.gpsSize, kMaxTelemetryBlock);
+        try {
+            // In 64 bits: a size near 4 GiB must not round up to no records at all.
+            b.gps.resize(static_cast<std::size_t>((std::uint64_t{n} + kGpsRecordSize - 1) / kGpsRecordSize));
+            b.gpsRead = fileio::ReadExactlyAt(fd.Get(), r.gpsOffset, b.gps.data(), n);
+        } catch (const std::bad_alloc&) {
+        }
+        if (b.gpsRead)
+            b.gpsBytes = n;
+        else
+            std::vector<GpsSample>().swap(b.gps);
+    }
+    return b;
+}
+
+std::vector<GpsSample> RecordingCatalogue::ReadGpsSamples(int index) const {
+    if (index < 0 || index >= GetCount()) return {};
+    const VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
+    if (!r.gpsTrack.empty()) return r.gpsTrack;
+    TelemetryBlocks b = ReadTelemetry(index, false);
+    b.gps.resize(b.gpsBytes / kGpsRecordSize);
+    return std::move(b.gps);
+}
+
 int RecordingCatalogue::LoadTelemetry(int index) {
     if (index < 0 || index >= GetCount()) return 0;
     if (map_) {
         map_->PathDrivedDelete();
         map_->PathDelete();
     }
-    gpsBlock_.clear();
-    gpsBlock_.shrink_to_fit();
-    gsenBlock_.clear();
-    gsenBlock_.shrink_to_fit();
+    std::vector<GpsSample>().swap(gpsBlock_);
+    std::vector<std::uint8_t>().swap(gsenBlock_);
     gpsBlockSize_ = 0;
     gsenBlockSize_ = 0;
     currentIndex_ = index;
+    loadedPath_ = GetCurrentPath();
     const VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
     const std::uint8_t rateByte = static_cast<std::uint8_t>(r.gpsAttr & 0xff);
     gpsRate_ = rateByte == 0 ? 1.0 : rateByte;
 
-    int fd;
-    do {
-        fd = ::open(GetCurrentPath().c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return 0;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return 0;
-    }
-    const auto length = static_cast<std::uint64_t>(st.st_size);
-
+    TelemetryBlocks b = ReadTelemetry(index);
+    if (!b.opened) return 0;
     if (graph_) graph_->ClearData();
-    // The blocks are allocated only once the payload is known to lie inside the file: a corrupted header must
-    // not make us ask for gigabytes.
-    if (Fits(r.gsenOffset, r.gsenSize, length)) {
+    if (b.gsenInFile) {
         const std::uint8_t* raw = nullptr;
         int count = -1;
         if (!r.gsenTrack.empty()) {
             count =
                 static_cast<int>(std::min<std::size_t>(r.gsenTrack.size(), std::numeric_limits<int>::max()));
-        } else if (r.gsenSize != 0) {
-            gsenBlock_.resize(r.gsenSize);
-            if (PReadAll(fd, r.gsenOffset, gsenBlock_.data(), r.gsenSize)) {
-                gsenBlockSize_ = r.gsenSize;
-                raw = gsenBlock_.data();
-                count = static_cast<int>(r.gsenSize / kGsenTripleSize);
-            } else {
-                gsenBlock_.clear();
-            }
+        } else if (b.gsenRead) {
+            gsenBlock_ = std::move(b.gsen);
+            gsenBlockSize_ = static_cast<std::uint32_t>(gsenBlock_.size());
+            raw = gsenBlock_.data();
+            count = static_cast<int>(gsenBlockSize_ / kGsenTripleSize);
         }
         if (graph_ && count >= 0) {
             graph_->SetRange(static_cast<double>((r.gsenAttr >> 8) & 0xff), 2.0);
@@ -361,18 +377,13 @@ int RecordingCatalogue::LoadTelemetry(int index) {
         }
     }
 
-    if (EndsWith(r.name, ".mp4") && !r.gpsTrack.empty()) {
+    if (IsMp4Name(r.name) && !r.gpsTrack.empty()) {
         if (map_) DrawRoute(*map_, r.gpsTrack);
-    } else if (Fits(r.gpsOffset, r.gpsSize, length) && r.gpsSize != 0) {
-        gpsBlock_.resize((r.gpsSize + kGpsRecordSize - 1) / kGpsRecordSize);
-        if (PReadAll(fd, r.gpsOffset, gpsBlock_.data(), r.gpsSize)) {
-            gpsBlockSize_ = r.gpsSize;
-            if (map_) DrawRoute(*map_, GpsSamples());
-        } else {
-            gpsBlock_.clear();
-        }
+    } else if (b.gpsRead) {
+        gpsBlock_ = std::move(b.gps);
+        gpsBlockSize_ = b.gpsBytes;
+        if (map_) DrawRoute(*map_, GpsSamples());
     }
-    ::close(fd);
     return 1;
 }
 
@@ -446,7 +457,8 @@ FileOpResult RecordingCatalogue::DeleteChecked() {
             const std::string path = GetPath(index);
             struct stat st {};
             const bool known = ::lstat(path.c_str(), &st) == 0;
-            ClearReadOnly(path);
+            // A link is removed as itself: the file it points to keeps its mode.
+            if (known && S_ISREG(st.st_mode)) ClearReadOnly(path);
             if (::unlink(path.c_str()) == 0) {
                 recordings_.erase(recordings_.begin() + index);
                 rows_.erase(rows_.begin() + index);
@@ -463,6 +475,17 @@ FileOpResult RecordingCatalogue::DeleteChecked() {
         rows_.clear();
         DeleteAllListItems();
         BuildGroups();
+        // The current number stays, lowered for good when it lies past the end, so every reader of it (the
+        // export's name, the clock, the driven route) sees the same recording; blocks read from another
+        // recording than the one it now denotes are dropped rather than paired with its name.
+        currentIndex_ = std::min(currentIndex_, GetCount() - 1);
+        if (GetCurrentPath() != loadedPath_) {
+            std::vector<GpsSample>().swap(gpsBlock_);
+            std::vector<std::uint8_t>().swap(gsenBlock_);
+            gpsBlockSize_ = 0;
+            gsenBlockSize_ = 0;
+            loadedPath_.clear();
+        }
     }
     return out;
 }
@@ -488,7 +511,9 @@ FileOpResult RecordingCatalogue::UnlockChecked() {
                 // Never onto an existing file: if the new name is taken the recording keeps its name and
                 // mark.
                 if (RenameNoReplace(r.FullPath(), r.rootFolder + "/" + r.subFolder + "/" + newName)) {
+                    const bool loaded = r.FullPath() == loadedPath_;
                     r.name = std::move(newName);
+                    if (loaded) loadedPath_ = r.FullPath();
                     r.flags &= ~recording_flags::kMarkedG;
                 } else {
                     ok = false;

@@ -48,6 +48,21 @@ struct FileOpResult {
     int skipped = 0;  // copy: declined overwrites and copies onto the file itself
 };
 
+// The telemetry blocks of one recording as its file holds them. A payload is read only when it lies inside
+// the file, and at most kMaxTelemetryBlock bytes of it: a recorder writes kilobytes a minute, so a size
+// field of gigabytes is damage, and the route of a few points must not cost gigabytes of memory.
+constexpr std::uint32_t kMaxTelemetryBlock = 64u << 20;
+struct TelemetryBlocks {
+    bool opened = false;      // the file could be opened as a regular file
+    bool gsenInFile = false;  // the "gsen" payload lies inside the file
+    bool gsenRead = false;    // and gsen holds its bytes
+    std::vector<std::uint8_t> gsen;
+    bool gpsInFile = false;
+    bool gpsRead = false;        // gps holds the "gps0" payload (not read for an MP4 track)
+    std::vector<GpsSample> gps;  // whole records; the bytes of a last partial one follow in a padded record
+    std::uint32_t gpsBytes = 0;  // bytes read into gps
+};
+
 // Asked before a copy replaces an existing file; true means "overwrite" (OK), false "skip" (Cancel).
 using OverwriteQuestion = std::function<bool(const std::string& targetPath)>;
 
@@ -98,8 +113,13 @@ class RecordingCatalogue {
     const std::vector<FileGroup>& Groups() const { return groups_; }
     const std::vector<FileRow>& Rows() const { return rows_; }
 
-    // Telemetry of the current recording.
+    // Telemetry of the current recording: ReadTelemetry, then the graph fed and the route drawn.
     int LoadTelemetry(int index);
+    // Reads a recording's telemetry blocks without touching the current recording, its blocks or any view.
+    TelemetryBlocks ReadTelemetry(int index, bool withGsen = true) const;
+    // The GPS samples of a recording as LoadTelemetry would give them (its MP4 track, else its "gps0"
+    // block), read without touching the current recording or any view: for the exports.
+    std::vector<GpsSample> ReadGpsSamples(int index) const;
     // The MP4 track when there is one, else the "gps0" block read by LoadTelemetry.
     std::span<const GpsSample> GpsSamples() const;
     double GpsRate() const { return gpsRate_; }
@@ -140,6 +160,7 @@ class RecordingCatalogue {
     std::uint32_t gpsBlockSize_ = 0;
     std::vector<std::uint8_t> gsenBlock_;
     std::uint32_t gsenBlockSize_ = 0;
+    std::string loadedPath_;  // the recording the blocks were read from
     int filesSeen_ = 0;
     double gpsRate_ = 1.0;
     int currentIndex_ = -1;
