@@ -62,6 +62,16 @@ bool ClearReadOnly(const std::string& path) {
     return errno == EPERM && ::chmod(path.c_str(), mode | S_IWUSR | S_IWGRP | S_IWOTH) == 0;
 }
 
+bool DeleteClearingReadOnly(const std::string& path) {
+    struct stat st {};
+    const bool known = ::lstat(path.c_str(), &st) == 0;
+    // A link is removed as itself: the file it points to keeps its mode.
+    if (known && S_ISREG(st.st_mode)) ClearReadOnly(path);
+    if (::unlink(path.c_str()) == 0) return true;
+    if (known && S_ISREG(st.st_mode)) ::chmod(path.c_str(), st.st_mode & 07777);
+    return false;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa {
     }, sb{};

@@ -18,6 +18,10 @@ int MakeFolderPath(const std::string& path);
 // bit alone is refused.
 bool ClearReadOnly(const std::string& path);
 
+// Deletes the file at path, clearing its read-only state first (a link is removed as itself); a file that
+// cannot be deleted keeps the protection it had.
+bool DeleteClearingReadOnly(const std::string& path);
+
 using fileio::RenameNoReplace;
 
 // True when both paths name the same file (same device and inode).

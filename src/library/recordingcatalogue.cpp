@@ -13,6 +13,7 @@
 
 #include "fileio/fileio.h"
 #include "library/fileoperations.h"
+#include "library/rearpath.h"
 #include "library/route.h"
 #include "telemetry/position.h"
 #include "telemetry/readrecording.h"
@@ -34,6 +35,14 @@ constexpr Resolution kResolutions[] = {
 // offset + size lies inside a file of length length (without overflowing).
 bool Fits(std::uint64_t offset, std::uint64_t size, std::uint64_t length) {
     return offset <= length && size <= length - offset;
+}
+
+// The last level of a folder path, whatever separators follow it.
+std::string LastFolderName(const std::string& folder) {
+    const std::size_t end = folder.find_last_not_of('/');
+    if (end == std::string::npos) return std::string();
+    const std::size_t start = folder.find_last_of('/', end) + 1;  // npos + 1 is 0
+    return folder.substr(start, end + 1 - start);
 }
 
 }  // namespace
@@ -101,6 +110,7 @@ int RecordingCatalogue::OpenSource(const std::string& rootFolder, const std::str
     } else if (!AddSingleFile(rootFolder, fileName)) {
         return 0;
     }
+    PairRearFiles(recordings_);
     if (!recordings_.empty()) {
         SortByStartTime();
         BuildGroups();
@@ -195,7 +205,7 @@ void RecordingCatalogue::BuildGroups() {
         ++group.count;
         group.totalSize += r.fileSize;
         group.totalDurationMs += r.durationMs;
-        group.flags |= r.flags;
+        group.flags |= r.flags | r.rear.flags;
     }
     groups_.push_back(group);
     FillLists();
@@ -213,7 +223,7 @@ void RecordingCatalogue::FillLists() {
         for (const FileRow& row : rows_) {
             const VideoFileInfo& r = recordings_[static_cast<std::size_t>(row.recordingIndex)];
             fileList_->AddFileRow(row.groupNumber, row.indexInGroup, r.rootFolder + r.subFolder, r.name,
-                                  r.startTime, r.durationMs, r.fileSize, r.flags);
+                                  r.startTime, r.durationMs, r.fileSize, r.flags | r.rear.flags);
         }
     }
 }
@@ -454,19 +464,26 @@ FileOpResult RecordingCatalogue::DeleteChecked() {
         if (!g.checked) continue;
         for (int k = g.count - 1; k >= 0; --k) {
             const int index = g.first + k;
-            const std::string path = GetPath(index);
-            struct stat st {};
-            const bool known = ::lstat(path.c_str(), &st) == 0;
-            // A link is removed as itself: the file it points to keeps its mode.
-            if (known && S_ISREG(st.st_mode)) ClearReadOnly(path);
-            if (::unlink(path.c_str()) == 0) {
+            VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
+            const bool hasRear = r.rear.Present();
+            const bool rearGone = hasRear && DeleteClearingReadOnly(r.rear.FullPath());
+            if (hasRear) rearGone ? ++out.done : ++out.failed;
+            const bool frontGone = DeleteClearingReadOnly(r.FullPath());
+            frontGone ? ++out.done : ++out.failed;
+            if (frontGone && (rearGone || !hasRear)) {
                 recordings_.erase(recordings_.begin() + index);
                 rows_.erase(rows_.begin() + index);
-                ++out.done;
-            } else {
-                // Not deleted: the file keeps the protection it had.
-                if (known && S_ISREG(st.st_mode)) ::chmod(path.c_str(), st.st_mode & 07777);
-                ++out.failed;
+            } else if (frontGone) {
+                // The rear is all that is left of the recording: it stands in the entry's place, read as a
+                // recording of its own.
+                const int groupStart = r.groupStart;
+                const RearFile rear = r.rear;
+                r = ReadSingleRecording(rear.rootFolder + "/" + rear.subFolder, rear.name).info;
+                r.rootFolder = rear.rootFolder;
+                r.subFolder = rear.subFolder;
+                r.groupStart = groupStart;
+            } else if (rearGone) {
+                r.rear = RearFile{};
             }
         }
     }
@@ -490,6 +507,32 @@ FileOpResult RecordingCatalogue::DeleteChecked() {
     return out;
 }
 
+namespace {
+
+// Clears the read-only state of the file at path; flags loses its read-only bit when that worked.
+bool Unprotect(const std::string& path, std::uint8_t& flags) {
+    if (!(flags & recording_flags::kReadOnly)) return true;
+    if (!ClearReadOnly(path)) return false;
+    flags &= ~recording_flags::kReadOnly;
+    return true;
+}
+
+bool Marked(const std::string& name, std::uint8_t flags) {
+    return (flags & recording_flags::kMarkedG) && name.size() >= 4;
+}
+
+// Renames a recording's file from name to the name without the recorder's mark, never onto an existing file.
+bool RemoveMark(const std::string& folder, std::string& name, std::uint8_t& flags) {
+    std::string unmarked = name;
+    unmarked[3] = '_';
+    if (!RenameNoReplace(folder + name, folder + unmarked)) return false;
+    name = std::move(unmarked);
+    flags &= ~recording_flags::kMarkedG;
+    return true;
+}
+
+}  // namespace
+
 FileOpResult RecordingCatalogue::UnlockChecked() {
     FileOpResult out;
     if (!CollectCheckedGroups()) return out;
@@ -498,28 +541,33 @@ FileOpResult RecordingCatalogue::UnlockChecked() {
         if (!g.checked) continue;
         for (int k = 0; k < g.count; ++k) {
             VideoFileInfo& r = recordings_[static_cast<std::size_t>(g.first + k)];
-            bool ok = true;
-            if (r.flags & recording_flags::kReadOnly) {
-                if (ClearReadOnly(r.FullPath()))
-                    r.flags &= ~recording_flags::kReadOnly;
-                else
-                    ok = false;
-            }
-            if ((r.flags & recording_flags::kMarkedG) && r.name.size() >= 4) {
-                std::string newName = r.name;
-                newName[3] = '_';
-                // Never onto an existing file: if the new name is taken the recording keeps its name and
-                // mark.
-                if (RenameNoReplace(r.FullPath(), r.rootFolder + "/" + r.subFolder + "/" + newName)) {
-                    const bool loaded = r.FullPath() == loadedPath_;
-                    r.name = std::move(newName);
-                    if (loaded) loadedPath_ = r.FullPath();
-                    r.flags &= ~recording_flags::kMarkedG;
-                } else {
-                    ok = false;
+            RearFile& rear = r.rear;
+            bool frontOk = Unprotect(r.FullPath(), r.flags);
+            bool rearOk = !rear.Present() || Unprotect(rear.FullPath(), rear.flags);
+            const std::string frontFolder = r.rootFolder + "/" + r.subFolder + "/";
+            const std::string frontName = r.name;
+            const bool loaded = r.FullPath() == loadedPath_;
+            const bool frontMarked = Marked(r.name, r.flags);
+            const bool frontKeptMark = frontMarked && !RemoveMark(frontFolder, r.name, r.flags);
+            if (frontKeptMark) frontOk = false;
+            // The rear follows the front's name so that the pair is still found as one: when the front
+            // keeps its mark so does the rear, and when the rear cannot be renamed the front is put back.
+            if (rear.Present() && Marked(rear.name, rear.flags)) {
+                const std::string rearFolder = rear.rootFolder + "/" + rear.subFolder + "/";
+                if (frontKeptMark) {
+                    rearOk = false;
+                } else if (!RemoveMark(rearFolder, rear.name, rear.flags)) {
+                    rearOk = false;
+                    if (frontMarked && RenameNoReplace(frontFolder + r.name, frontFolder + frontName)) {
+                        r.name = frontName;
+                        r.flags |= recording_flags::kMarkedG;
+                        frontOk = false;
+                    }
                 }
             }
-            ok ? ++out.done : ++out.failed;
+            if (loaded) loadedPath_ = r.FullPath();
+            frontOk ? ++out.done : ++out.failed;
+            if (rear.Present()) rearOk ? ++out.done : ++out.failed;
         }
         g.flags = 0;
     }
@@ -535,7 +583,9 @@ FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination,
     out.result = 1;
     long long total = 0;
     for (const FileGroup& g : groups_) {
-        if (g.checked) total += g.count;
+        if (!g.checked) continue;
+        for (int k = 0; k < g.count; ++k)
+            total += recordings_[static_cast<std::size_t>(g.first + k)].rear.Present() ? 2 : 1;
     }
     long long handled = 0;
     auto progress = [&] {
@@ -543,39 +593,49 @@ FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination,
         if (instrumentPanel_)
             instrumentPanel_->ShowProgress(static_cast<int>(std::min(handled * 100 / total, 100LL)), true);
     };
+    // One file into folder below the destination; the folder structure below the opened source is rebuilt.
+    auto copy = [&](const std::string& source, const std::string& folder, const std::string& name) {
+        const std::string target = folder + "/" + name;
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) != 0) MakeFolderPath(folder);
+        if (SameFile(source, target)) {
+            ++out.skipped;
+            progress();
+            return;
+        }
+        const bool exists = ::lstat(target.c_str(), &st) == 0;
+        if (exists && !(overwrite && overwrite(target))) {
+            ++out.skipped;
+            progress();
+            return;
+        }
+        switch (CopyFileSafely(source, target, exists)) {
+            case CopyOutcome::Copied:
+                ++out.done;
+                break;
+            case CopyOutcome::SameFile:
+                ++out.skipped;
+                break;
+            case CopyOutcome::Failed:
+                ++out.failed;
+                break;
+        }
+        progress();
+    };
     if (instrumentPanel_) instrumentPanel_->ShowProgress(0, true);
     for (const FileGroup& g : groups_) {
         if (!g.checked) continue;
         for (int k = 0; k < g.count; ++k) {
             const VideoFileInfo& r = recordings_[static_cast<std::size_t>(g.first + k)];
-            const std::string source = r.FullPath();
-            const std::string folder = destination + "/" + r.subFolder;
-            const std::string target = folder + "/" + r.name;
-            struct stat st {};
-            if (::stat(folder.c_str(), &st) != 0) MakeFolderPath(folder);
-            if (SameFile(source, target)) {
-                ++out.skipped;
-                progress();
-                continue;
-            }
-            const bool exists = ::lstat(target.c_str(), &st) == 0;
-            if (exists && !(overwrite && overwrite(target))) {
-                ++out.skipped;
-                progress();
-                continue;
-            }
-            switch (CopyFileSafely(source, target, exists)) {
-                case CopyOutcome::Copied:
-                    ++out.done;
-                    break;
-                case CopyOutcome::SameFile:
-                    ++out.skipped;
-                    break;
-                case CopyOutcome::Failed:
-                    ++out.failed;
-                    break;
-            }
-            progress();
+            const std::string frontFolder = destination + "/" + r.subFolder;
+            copy(r.FullPath(), frontFolder, r.name);
+            if (!r.rear.Present()) continue;
+            std::string rearFolder = destination + "/" + r.rear.subFolder;
+            // A rear from beside the opened folder with the front's very name gets its own folder's name,
+            // so it never lands on the front's copy.
+            if (r.rear.subFolder == r.subFolder && r.rear.name == r.name)
+                rearFolder += "/" + LastFolderName(r.rear.rootFolder);
+            copy(r.rear.FullPath(), rearFolder, r.rear.name);
         }
     }
     if (instrumentPanel_) instrumentPanel_->ShowProgress(0, false);

@@ -45,6 +45,19 @@ constexpr std::uint8_t kMarkedG = 0x01;   // the recorder's 'G' (event, locked) 
 constexpr std::uint8_t kReadOnly = 0x02;  // shown as locked in the lists
 }  // namespace recording_flags
 
+// The rear camera's file kept with a front recording (name empty: none). Only its place, size and
+// protection are known: it is never read, the front's telemetry stands for both.
+struct RearFile {
+    std::string name;
+    std::string rootFolder;  // the front's, or the rear's own folder when that lies beside the opened one
+    std::string subFolder;   // below rootFolder, as VideoFileInfo::subFolder
+    std::uint64_t fileSize = 0;
+    std::uint8_t flags = 0;  // recording_flags
+
+    bool Present() const { return !name.empty(); }
+    std::string FullPath() const { return rootFolder + "/" + subFolder + "/" + name; }
+};
+
 // One recording of the catalogue.
 struct VideoFileInfo {
     int groupStart = 0;
@@ -66,6 +79,7 @@ struct VideoFileInfo {
     std::uint32_t gsenAttr = 0;
     std::vector<GpsSample> gpsTrack;       // MP4 only
     std::vector<GSensorSample> gsenTrack;  // MP4 only
+    RearFile rear;                         // the rear camera's file, when the recorder wrote one
 
     // rootFolder '/' subFolder '/' name; doubled separators are harmless and kept.
     std::string FullPath() const { return rootFolder + "/" + subFolder + "/" + name; }

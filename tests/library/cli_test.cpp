@@ -85,6 +85,8 @@ TEST_F(Cli, ScanPrintsRecordingsGroupsAndRows) {
     EXPECT_EQ(j["recordings"][0]["rootFolder"], dir_ + "/card/");
     EXPECT_EQ(j["recordings"][0]["parseResult"], 0);
     EXPECT_EQ(j["recordings"][0]["groupStart"], 1);
+    EXPECT_EQ(j["recordings"][0]["rearName"], "");
+    EXPECT_EQ(j["recordings"][0]["rearSubFolder"], "");
     EXPECT_EQ(j["recordings"][1]["groupStart"], 0);
     EXPECT_EQ(j["recordings"][2]["subFolder"], "EVENT/");
     ASSERT_EQ(j["groups"].size(), 2u);
@@ -177,9 +179,21 @@ TEST_F(Cli, TheFourSubcommandsOnTheSampleCard) {
     const RunOutput scan = Tool("scan '" + card + "'");
     ASSERT_EQ(scan.status, 0) << scan.err;
     const auto j = nlohmann::json::parse(scan.out);
-    ASSERT_EQ(j["recordings"].size(), 20u);
-    for (const auto& r : j["recordings"]) EXPECT_EQ(r["parseResult"], 0) << r["name"];
-    EXPECT_EQ(j["rows"].size(), 20u);
+    // Ten recordings of a front and a rear camera: one entry each, in the two trips' groups.
+    ASSERT_EQ(j["recordings"].size(), 10u);
+    for (const auto& r : j["recordings"]) {
+        EXPECT_EQ(r["parseResult"], 0) << r["name"];
+        std::string rear = r["name"];
+        rear[rear.find('.') - 1] = 'R';
+        EXPECT_EQ(r["rearName"], rear);
+        EXPECT_EQ(r["rootFolder"], r["rearRootFolder"]);
+    }
+    EXPECT_EQ(j["recordings"][4]["subFolder"], "DCIM/MovieF/");
+    EXPECT_EQ(j["recordings"][4]["rearSubFolder"], "DCIM/MovieR/");
+    ASSERT_EQ(j["groups"].size(), 2u);
+    EXPECT_EQ(j["groups"][0]["count"], 6);
+    EXPECT_EQ(j["groups"][1]["count"], 4);
+    EXPECT_EQ(j["rows"].size(), 10u);
 
     for (const char* file :
          {"DCIM/Movie/FILE0001F.mp4", "DCIM/MovieF/MOVI0005F.AVI", "DCIM/Clip/CLIP0007F.MOV"}) {

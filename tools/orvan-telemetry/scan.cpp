@@ -20,6 +20,9 @@ int RunScan(const std::vector<std::string>& args) {
         j["rootFolder"] = r.rootFolder;
         j["subFolder"] = r.subFolder;
         j["groupStart"] = r.groupStart;
+        j["rearName"] = r.rear.name;
+        j["rearSubFolder"] = r.rear.subFolder;
+        j["rearRootFolder"] = r.rear.rootFolder;
         recordings.push_back(std::move(j));
     }
     nlohmann::json groups = nlohmann::json::array();
