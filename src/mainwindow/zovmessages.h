@@ -15,7 +15,8 @@ enum class ZovMessage : int {
     ToggleFullPane = QEvent::User + 0x804,  // sent by the video panes and their backgrounds on a double click
     ShowControls = QEvent::User + 0x805,    // shows the main controls
     PlayState = QEvent::User + 0x806,       // posted by the front channel; wParam 1..4
-    TimeChanged = QEvent::User + 0x807,     // posted by the front channel; wParam = time in ms
+    TimeChanged = QEvent::User + 0x807,     // posted by the front channel; wParam = time in ms,
+                                            // lParam = the position slider's new place (0..1000)
     FrontEnded = QEvent::User + 0x808,      // posted by the front channel; wParam 1
     GroupActivated = QEvent::User + 0x809,  // sent by the group list; wParam = group, -1 below the last row
     FileActivated = QEvent::User + 0x80A,  // sent by the file list; wParam = recording, -1 below the last row
@@ -23,6 +24,9 @@ enum class ZovMessage : int {
     VolumeChanged = QEvent::User + 0x80C,       // sent by the volume slider
     PositionDragged = QEvent::User + 0x80D,     // sent by the position slider while dragged and on release
     RearEnded = QEvent::User + 0x80E,           // posted by the rear channel; wParam 1
+    // The player's own: the front channel's Opening and Stopped put the GPS lamp out, and the engine's
+    // threads may not touch the lamp themselves.
+    GpsLampOff = QEvent::User + 0x80F,
 };
 
 // One private message with its two parameters.
@@ -37,7 +41,8 @@ class ZovMessageEvent : public QEvent {
 
     static bool IsZovMessage(const QEvent* event) {
         const int t = event->type();
-        return t >= static_cast<int>(ZovMessage::EngineError) && t <= static_cast<int>(ZovMessage::RearEnded);
+        return t >= static_cast<int>(ZovMessage::EngineError) &&
+               t <= static_cast<int>(ZovMessage::GpsLampOff);
     }
 
   private:

@@ -22,7 +22,9 @@ std::string Show(const char* s) {
 template <class T>
 std::string Show(T value) {
     if constexpr (std::is_pointer_v<T>) {
-        return value ? "ptr" : "null";
+        if (!value) return "null";
+        const auto named = Get().names.find((const void*)value);
+        return named != Get().names.end() ? named->second : "ptr";
     } else if constexpr (std::is_floating_point_v<T>) {
         char text[32];
         std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
@@ -66,6 +68,11 @@ R Answer(std::string_view name) {
         if (name == "libvlc_media_player_new") {
             if (s.failPlayer) return nullptr;
             ++s.livePlayers;
+            R player = FakeObject<R>();
+            if (static_cast<std::size_t>(s.livePlayers) <= s.playerNames.size()) {
+                s.names[player] = s.playerNames[s.livePlayers - 1];
+            }
+            return player;
         }
         if (name == "libvlc_media_new_path") ++s.liveMedia;
         return FakeObject<R>();

@@ -4,6 +4,7 @@
 // how often. Every entry point records "name(arg,...)" in Calls(); objects it hands out are fake addresses
 // that are never dereferenced.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,10 @@ struct State {
     int liveMedia = 0;               // media made and not yet released
     int livePlayers = 0;
     int liveInstances = 0;
+    // Names given to the media players in the order they are made ("front", "rear"); a named player shows
+    // as its name in the calls instead of "ptr".
+    std::vector<std::string> playerNames;
+    std::map<const void*, std::string> names;
 };
 
 State& Get();
