@@ -48,6 +48,7 @@ void FakeCatalogue::DrawDrivenPath(std::uint32_t timeMs) {
 
 std::string FakeCatalogue::RearPath(const std::string& frontPath) const {
     if (!rearExists) return {};
+    if (!rearPath.empty()) return rearPath;
     std::string rear = frontPath;
     const std::size_t dot = rear.rfind('.');
     if (dot == std::string::npos || dot == 0) return {};

@@ -21,6 +21,7 @@ class FakeCatalogue : public PlaybackCatalogue {
     std::vector<std::string> paths;
     int current = -1;
     bool rearExists = true;
+    std::string rearPath;  // when set, the rear file of every front file
     VideoSize videoSize{1, 1920, 1080};
     int lamp = 1;
     // Group g starts at entry firstOfGroup[g].

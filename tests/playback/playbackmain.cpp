@@ -1,11 +1,12 @@
 // main of the playback tests. The environment the binding reads (library name, instance arguments, Qt
 // platform) is set here from PLAYBACK_TEST_ENV (NAME=value items separated by '|'), before anything reads it,
-// unless the caller set it already; then a Qt application is made, since the binding asks Qt for the platform
-// when it starts the engine. Listing the tests, or running without a display, makes no application: the
-// real-engine tests then skip.
+// unless the caller set it already; then a Qt application is made (a widgets one with PLAYBACK_TEST_WIDGETS),
+// since the binding asks Qt for the platform when it starts the engine. Listing the tests, or running without
+// a display, makes no application: the real-engine tests then skip.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -28,7 +29,11 @@ int main(int argc, char** argv) {
     const char* display = std::getenv("DISPLAY");
     const bool canShow = (platform && *platform) || (display && *display);
     std::unique_ptr<QGuiApplication> app;
+#ifdef PLAYBACK_TEST_WIDGETS
+    if (!listing && canShow) app = std::make_unique<QApplication>(argc, argv);
+#else
     if (!listing && canShow) app = std::make_unique<QGuiApplication>(argc, argv);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     // The engine's text renderer and Qt's font database both drive fontconfig's process-wide state, and
