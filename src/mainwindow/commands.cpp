@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/loadtext.h"
+#include "mainwindow/controltable.h"
 #include "playback/dualplayback.h"
 
 namespace {
@@ -25,16 +26,16 @@ ZovDispatch::ZovDispatch(DualPlayback& playback, WindowActions actions)
 
 // The command table: button id → what the click does.
 bool ZovDispatch::Command(int id) {
-    namespace c = command_id;
+    namespace c = ControlId;
     DualPlayback& p = playback_;
     const WindowActions& a = actions_;
     // clang-format off
     switch (id) {
         case c::kOpen:      Run(a.open); break;
-        case c::kSaveAs:    Run(a.saveAs); break;
+        case c::kSave:      Run(a.saveAs); break;
         case c::kSnap:      p.Snapshot(); break;
         case c::kDelete:    Run(a.deleteFiles); break;
-        case c::kConfigure: Run(a.configure); break;
+        case c::kConfig:    Run(a.configure); break;
         case c::kPlay:      p.Play(); break;
         case c::kStop:      p.Stop(); break;
         case c::kFast:      p.Faster(); break;
@@ -44,15 +45,15 @@ bool ZovDispatch::Command(int id) {
         case c::kKml:       Run(a.kml); break;
         case c::kMap:       ToggleMap(); break;
         case c::kGsr:       ToggleGraph(); break;
-        case c::kUnlock:    Run(a.unlock); break;
+        case c::kLock:      Run(a.unlock); break;
         case c::kVolume:    p.SetMute(a.volumePressed && a.volumePressed()); break;
-        case c::kMinimise:  Run(a.minimise); break;
-        case c::kMaximise:  Run(a.maximise); break;
+        case c::kMinimize:  Run(a.minimise); break;
+        case c::kMaximize:  Run(a.maximise); break;
         case c::kClose:     Run(a.close); break;
         case c::kAbout:     Run(a.about); break;
-        case c::kSmall:     Run(a.sizeSmall); break;
-        case c::kMedium:    Run(a.sizeMedium); break;
-        case c::kLarge:     Run(a.sizeLarge); break;
+        case c::kSizeS:     Run(a.sizeSmall); break;
+        case c::kSizeM:     Run(a.sizeMedium); break;
+        case c::kSizeL:     Run(a.sizeLarge); break;
         case c::kFrontPane:
         case c::kRearPane:  break;  // the panes' own commands do nothing
         default:            return false;
@@ -143,7 +144,7 @@ bool PlayerKeys::eventFilter(QObject* watched, QEvent* event) {
     std::function<void()> action;
     // clang-format off
     switch (key->key()) {
-        case Qt::Key_Space: action = [this] { dispatch_.Command(command_id::kPlay); }; break;
+        case Qt::Key_Space: action = [this] { dispatch_.Command(ControlId::kPlay); }; break;
         case Qt::Key_Left:  action = [this] { playback_.SeekBy(-kSeekStepMs); }; break;
         case Qt::Key_Right: action = [this] { playback_.SeekBy(kSeekStepMs); }; break;
         case Qt::Key_Up:    action = [this] { playback_.StepVolume(kVolumeStep); }; break;

@@ -11,35 +11,6 @@ class DualPlayback;
 class QWidget;
 class ZovMessageEvent;
 
-// The main window's commands: the ids of its buttons, as its controls send them.
-namespace command_id {
-constexpr int kMaximise = 4;
-constexpr int kOpen = 1001;
-constexpr int kFrontPane = 1002;
-constexpr int kSaveAs = 1005;
-constexpr int kSnap = 1006;
-constexpr int kRearPane = 1011;
-constexpr int kDelete = 1013;
-constexpr int kConfigure = 1014;
-constexpr int kPlay = 1015;
-constexpr int kStop = 1016;
-constexpr int kFast = 1017;
-constexpr int kSlow = 1018;
-constexpr int kLoop = 1021;
-constexpr int kFlip = 1022;
-constexpr int kKml = 1023;
-constexpr int kMap = 1024;
-constexpr int kGsr = 1025;
-constexpr int kUnlock = 1026;
-constexpr int kMinimise = 1044;
-constexpr int kClose = 1045;
-constexpr int kVolume = 1046;
-constexpr int kSmall = 1052;
-constexpr int kMedium = 1059;
-constexpr int kLarge = 1060;
-constexpr int kAbout = 57670;
-}  // namespace command_id
-
 // What the window does for the commands and messages that are not playback's. The hub fills these in; one
 // left empty makes its row do nothing.
 struct WindowActions {

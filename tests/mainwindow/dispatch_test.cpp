@@ -175,7 +175,9 @@ TEST_F(DispatchTest, EveryPrivateMessageReachesItsHandler) {
         ZovMessageEvent event(c.message, c.wParam, c.lParam);
         EXPECT_TRUE(dispatch->Message(&event));
         EXPECT_EQ(Steps(), c.steps);
-        if (c.action) EXPECT_EQ(ran[c.action], 1);
+        if (c.action) {
+            EXPECT_EQ(ran[c.action], 1);
+        }
     }
     EXPECT_EQ(playback->Shared().pendingSeek.load(), 30500) << "the drag leaves its seek pending";
     QEvent other(QEvent::User);

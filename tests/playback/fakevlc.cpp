@@ -44,11 +44,15 @@ void Record(std::string_view name, A... args) {
     Get().calls.push_back(line);
 }
 
-template <class T>
-T FakeObject() {
+// One counter for every kind of object, so that no two objects share an address (names go by address).
+std::uintptr_t NextFakeAddress() {
     static std::uintptr_t next = 0x10000;
     next += 0x100;
-    return reinterpret_cast<T>(next);
+    return next;
+}
+template <class T>
+T FakeObject() {
+    return reinterpret_cast<T>(NextFakeAddress());
 }
 
 // What each entry point answers; the bookkeeping of live objects happens here.
