@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds and runs every benchmark and prints its figures. Run on a quiet machine: the figures are wall-clock.
-# Usage: scripts/bench.sh [readers|hostile|catalogue|scan|map|window ...]
+# Usage: scripts/bench.sh [readers|hostile|catalogue|scan|map|window|playback ...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
 build=${ORVAN_BUILD_DIR:-$top/build}
 which=("$@")
-[ ${#which[@]} -gt 0 ] || which=(readers hostile catalogue scan map window)
+[ ${#which[@]} -gt 0 ] || which=(readers hostile catalogue scan map window playback)
 targets=()
 for w in "${which[@]}"; do
     case $w in
@@ -16,6 +16,7 @@ for w in "${which[@]}"; do
         scan) targets+=(scan_bench orvan-telemetry) ;;
         map) targets+=(map_bench) ;;
         window) targets+=(layout_bench window_bench) ;;
+        playback) targets+=(playback_bench orvan-sample-card) ;;
         *) echo "unknown benchmark: $w" >&2; exit 1 ;;
     esac
 done
@@ -43,5 +44,13 @@ for w in "${which[@]}"; do
                     ORVAN_LIBVLC_ARGS="--aout=dummy --quiet" XDG_RUNTIME_DIR="$runtime" \
                     xvfb-run -a -s "-screen 0 1920x1080x24" "$build/bench/mainwindow/window_bench"
             done ;;
+        playback)
+            "$build/tools/sample-card/orvan-sample-card" "$build/sample-card" >/dev/null
+            # Real video windows: under Xvfb when there is no display.
+            if [ -n "${DISPLAY:-}" ]; then
+                "$build/bench/playback/playback_bench" "$build/sample-card"
+            else
+                xvfb-run -a -s "-screen 0 1920x1080x24" "$build/bench/playback/playback_bench" "$build/sample-card"
+            fi ;;
     esac
 done

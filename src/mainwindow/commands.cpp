@@ -122,7 +122,7 @@ void ZovDispatch::ToggleGraph() {
 }
 
 PlayerKeys::PlayerKeys(QWidget* window, ZovDispatch& dispatch, DualPlayback& playback)
-    : QObject(window), window_(window), dispatch_(dispatch), playback_(playback) {
+    : window_(window), dispatch_(dispatch), playback_(playback) {
     qApp->installEventFilter(this);
 }
 

@@ -17,11 +17,20 @@ bool WindowTimers::Start(int id) {
     return true;
 }
 
+void WindowTimers::Adopt(int id, QTimer& timer) {
+    adopted_[id] = &timer;
+    connect(&timer, &QTimer::timeout, this, [this, id] {
+        if (onTick_) onTick_(id);
+    });
+}
+
 void WindowTimers::StartTimer(int id, int periodMs) {
+    if (auto it = adopted_.find(id); it != adopted_.end()) return it->second->start(periodMs);
     timers_[id].start(periodMs, Qt::PreciseTimer, this);
 }
 
 void WindowTimers::KillTimer(int id) {
+    if (auto a = adopted_.find(id); a != adopted_.end()) return a->second->stop();
     auto it = timers_.find(id);
     if (it != timers_.end()) it->second.stop();
 }
@@ -31,6 +40,7 @@ void WindowTimers::RunLater(int delayMs, std::function<void()> step) {
 }
 
 bool WindowTimers::IsActive(int id) const {
+    if (auto a = adopted_.find(id); a != adopted_.end()) return a->second->isActive();
     auto it = timers_.find(id);
     return it != timers_.end() && it->second.isActive();
 }

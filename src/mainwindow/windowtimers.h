@@ -2,6 +2,7 @@
 
 #include <QBasicTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <map>
@@ -36,6 +37,9 @@ class WindowTimers : public QObject, public PlaybackTimers {
     void KillTimer(int id) override;
     void RunLater(int delayMs, std::function<void()> step) override;
     bool IsActive(int id) const;
+    // A timer the window runs itself under that id: starting and killing the id start and stop it, and its
+    // ticks come to the same handler.
+    void Adopt(int id, QTimer& timer);
 
   protected:
     void timerEvent(QTimerEvent* event) override;
@@ -43,4 +47,5 @@ class WindowTimers : public QObject, public PlaybackTimers {
   private:
     std::function<void(int)> onTick_;
     std::map<int, QBasicTimer> timers_;
+    std::map<int, QTimer*> adopted_;
 };

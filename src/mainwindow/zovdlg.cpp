@@ -28,6 +28,7 @@
 #include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
 #include "mainwindow/windowframe.h"
+#include "mainwindow/windowplayback.h"
 #include "map/htmlmapdlg.h"
 #include "playback/vlcengine.h"
 

@@ -28,6 +28,7 @@ class CZovFileListCtrl;
 class CZovGroupListCtrl;
 class InstrumentPanelAdapter;
 class VlcEngine;
+class WindowPlayback;
 
 // The player's only top-level window, and the hub of the program: it owns the two playback channels, the
 // catalogue, the map window and every control around the video panes, and wires them together
@@ -55,6 +56,7 @@ class CZovDlg : public QDialog {
     CHtmlMapDlg* MapWindow() const { return map_; }
     CZocToolTipCtrl* ToolTip() const { return toolTip_; }
     InstrumentPanelAdapter& Instruments() { return *instruments_; }
+    WindowPlayback* Playback() const { return playback_.get(); }
     // The child control of an id (ControlId), nullptr for ids the window does not have.
     QWidget* Control(int id) const;
     template <class T>
@@ -175,4 +177,7 @@ class CZovDlg : public QDialog {
     std::map<ZovMessage, std::function<void(const ZovMessageEvent&)>> messageHandlers_;
     QTimer seekTimer_;
     QTimer delayedStartTimer_;
+    // Last: it goes first, detaching the engine's callbacks while the channels, the catalogue and the timers
+    // it uses still exist.
+    std::unique_ptr<WindowPlayback> playback_;
 };

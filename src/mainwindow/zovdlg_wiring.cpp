@@ -11,6 +11,7 @@
 #include "controls/zovfilelistctrl.h"
 #include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
+#include "mainwindow/windowplayback.h"
 #include "mainwindow/zovdlg.h"
 
 namespace {
@@ -40,6 +41,9 @@ void CZovDlg::WireControls() {
     AddMessageHandler(ZovMessage::ToggleFullPane, [this](const ZovMessageEvent&) { ToggleFullPane(); });
     AddMessageHandler(ZovMessage::ShowControls, [this](const ZovMessageEvent&) { ShowMainControls(true); });
     AddMessageHandler(ZovMessage::Reserved, [](const ZovMessageEvent&) {});
+
+    // playback <-> channels, panes, sliders, playback buttons, keys, tooltips (windowplayback.cpp)
+    playback_ = std::make_unique<WindowPlayback>(*this);
 }
 
 void CZovDlg::WireWindowCommands() {

@@ -18,43 +18,12 @@ constexpr int kRestartPauseMs = 50;
 // The delayed start of the OPEN command: ticks of timer 105.
 constexpr int kDelayedStartTicks = 5;
 constexpr int kOverlayRepeats = 10;
-// The system's sunken-edge size, by which the panes overlap their backgrounds' borders.
-constexpr QSize kPaneEdge(2, 2);
 
 }  // namespace
 
 int SliderPositionFor(std::int64_t timeMs, std::int64_t lengthMs) {
     if (lengthMs <= 0) return 0;
     return static_cast<int>(std::trunc(static_cast<double>(timeMs) / static_cast<double>(lengthMs) * 1000.0));
-}
-
-std::pair<QRect, QRect> FitPaneRects(QRect front, QRect rear, bool fullPane, QSize edge, VideoSize video) {
-    if (!fullPane) {
-        const QMargins grow(edge.width(), edge.height(), edge.width(), edge.height());
-        front = front.marginsAdded(grow);
-        rear = rear.marginsAdded(grow);
-    }
-    if (video.ok && video.width > 0 && video.height > 0) {
-        const long long w = video.width, h = video.height;
-        const long long W = front.width(), H = front.height();
-        if (W * h < H * w) {
-            // Wider than the box: full width, letterboxed.
-            const int height = static_cast<int>(W * h / w);
-            const int offset = static_cast<int>((H - height) / 2);
-            front.setTop(front.top() + offset);
-            front.setHeight(height);
-            rear.setTop(rear.top() + offset);
-            rear.setHeight(height);
-        } else if (H * w < W * h) {
-            const int width = static_cast<int>(H * w / h);
-            const int offset = static_cast<int>((W - width) / 2);
-            front.setLeft(front.left() + offset);
-            front.setWidth(width);
-            rear.setLeft(rear.left() + offset);
-            rear.setWidth(width);
-        }
-    }
-    return {front, rear};
 }
 
 DualPlayback::DualPlayback(VideoPlayer& front, VideoPlayer& rear, PlaybackCatalogue& catalogue,
@@ -67,16 +36,32 @@ DualPlayback::~DualPlayback() {
 
 void DualPlayback::Initialise(VideoPlayer::EventCallback onFront, VideoPlayer::EventCallback onRear,
                               void* context) {
+    AttachChannels(onFront, onRear, context);
+    SetUpChannels();
+}
+
+void DualPlayback::AttachChannels(VideoPlayer::EventCallback onFront, VideoPlayer::EventCallback onRear,
+                                  void* context) {
     const struct {
         Channel channel;
         VideoPlayer::EventCallback callback;
     } channels[] = {{Channel::Front, onFront}, {Channel::Rear, onRear}};
     for (const auto& c : channels) {
         VideoPlayer& player = Player(c.channel);
+        if (!player.IsEngineAvailable()) continue;
+        // Without a pane window the engine would open a window of its own.
+        if (const WId pane = surface_.PaneWindow(c.channel)) player.SetWindow(pane);
+        if (c.callback) player.AttachEvents(c.callback, context);
+    }
+    timers_.StartTimer(playback_timer::kApplySeek, playback_timer::kApplySeekMs);
+    timers_.StartTimer(playback_timer::kDelayedStart, playback_timer::kDelayedStartMs);
+}
+
+void DualPlayback::SetUpChannels() {
+    rateIndex_ = kNormalRateIndex;
+    for (Channel c : {Channel::Front, Channel::Rear}) {
+        VideoPlayer& player = Player(c);
         if (player.IsEngineAvailable()) {
-            player.SetWindow(surface_.PaneWindow(c.channel));
-            if (c.callback) player.AttachEvents(c.callback, context);
-            if (c.channel == Channel::Front) rateIndex_ = kNormalRateIndex;
             player.SetRate(static_cast<float>(kRateTable[rateIndex_].rate));
         } else {
             surface_.ShowMessage(kEngineMissingText, kWarningCaption);
@@ -85,8 +70,6 @@ void DualPlayback::Initialise(VideoPlayer::EventCallback onFront, VideoPlayer::E
     surface_.SetVolumeSlider(100);
     front_.SetVolume(100);
     rear_.SetVolume(0);
-    timers_.StartTimer(playback_timer::kApplySeek, playback_timer::kApplySeekMs);
-    timers_.StartTimer(playback_timer::kDelayedStart, playback_timer::kDelayedStartMs);
 }
 
 void DualPlayback::RevealPane(Channel channel) {
@@ -112,7 +95,7 @@ void DualPlayback::StartEntry(int index, Trigger trigger) {
     currentPath_ = trigger == Trigger::OpenCommand ? catalogue_.GetCurrentPath() : catalogue_.GetPath(index);
     front_.Open(currentPath_);
     if (trigger == Trigger::OpenCommand) surface_.SetPlayButtonState(1);
-    FitVideoPanes();
+    surface_.FitVideoPanes();
     if (trigger == Trigger::GroupList || trigger == Trigger::DelayedStart) surface_.InitMap();
     front_.Play();
     if (trigger != Trigger::OpenCommand) ShowRateOverlay();
@@ -404,7 +387,7 @@ void DualPlayback::OnFrontEnded() {
     catalogue_.LoadTelemetry(0);
     currentPath_ = catalogue_.GetPath(0);
     front_.Open(currentPath_);
-    FitVideoPanes();
+    surface_.FitVideoPanes();
     RestartPaused(Channel::Front, [this] { surface_.SetPositionSlider(0); });
 }
 
@@ -441,19 +424,5 @@ bool DualPlayback::OnTimer(int id) {
             return true;
         default:
             return false;
-    }
-}
-
-void DualPlayback::FitVideoPanes() {
-    Channel shown = Channel::Front;
-    const bool fullPane = surface_.InFullPane(&shown);
-    const auto [front, rear] =
-        FitPaneRects(surface_.BackgroundRect(Channel::Front), surface_.BackgroundRect(Channel::Rear),
-                     fullPane, kPaneEdge, catalogue_.GetCurrentVideoSize());
-    if (!fullPane) {
-        surface_.MovePane(Channel::Front, front);
-        surface_.MovePane(Channel::Rear, rear);
-    } else {
-        surface_.MovePane(shown, shown == Channel::Front ? front : rear);
     }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGui/qwindowdefs.h>
-#include <QRect>
 
 #include <array>
 #include <atomic>
@@ -9,7 +8,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "library/recordingcatalogue.h"
 #include "playback/videoplayer.h"
@@ -57,11 +55,8 @@ class PlaybackSurface {
     virtual bool HasPane(Channel channel) const = 0;
     // The native window the channel draws into.
     virtual WId PaneWindow(Channel channel) const = 0;
-    // The background's rectangle in the window's client coordinates; the pane is laid over it.
-    virtual QRect BackgroundRect(Channel channel) const = 0;
-    // The pane shown alone over the window's video area, if any.
-    virtual bool InFullPane(Channel* shown) const = 0;
-    virtual void MovePane(Channel channel, const QRect& rect) = 0;
+    // Lays the panes over their backgrounds in the shape of the current recording's picture.
+    virtual void FitVideoPanes() = 0;
 
     // 0: the play picture, 1: the pause picture.
     virtual void SetPlayButtonState(int state) = 0;
@@ -142,11 +137,6 @@ inline constexpr int kNormalRateIndex = 7;
 // Position slider (0..1000) for a time of a recording of the given length; 0 when the length is not positive.
 int SliderPositionFor(std::int64_t timeMs, std::int64_t lengthMs);
 
-// The two panes' rectangles for a picture of the given size inside the two backgrounds: both boxed to the
-// picture's aspect ratio from the front background's size and centred. edge enlarges the backgrounds outside
-// the full-pane mode (the panes' sunken frame).
-std::pair<QRect, QRect> FitPaneRects(QRect front, QRect rear, bool fullPane, QSize edge, VideoSize video);
-
 class DualPlayback {
   public:
     // How StartEntry was reached; the triggers differ in a few steps.
@@ -162,6 +152,9 @@ class DualPlayback {
     // volumes (the rear channel stays silent for good) and starts timers 103 and 105. A missing engine is
     // told once per channel.
     void Initialise(VideoPlayer::EventCallback onFront, VideoPlayer::EventCallback onRear, void* context);
+    // Its two halves, for a window that sets up the channels' volumes, rates and warnings itself.
+    void AttachChannels(VideoPlayer::EventCallback onFront, VideoPlayer::EventCallback onRear, void* context);
+    void SetUpChannels();
 
     PlaybackShared& Shared() { return shared_; }
     const VideoPlayer& Front() const { return front_; }
@@ -214,7 +207,6 @@ class DualPlayback {
     void PlayRearChannel(const std::string& frontPath);
     void UpdateRateOverlay();
     void ShowRateOverlay();
-    void FitVideoPanes();
 
     // The rear channel's distance from the front one, measured on timer 103 while both play.
     struct DriftStats {

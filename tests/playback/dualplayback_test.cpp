@@ -80,7 +80,7 @@ class DualPlaybackTest : public ::testing::Test {
         Strings s = {"Select(" + std::to_string(index) + ")", "LoadTelemetry(" + std::to_string(index) + ")",
                      "libvlc_media_new_path(ptr,\"" + front + "\")"};
         if (playButton) s.push_back("SetPlayButtonState(1)");
-        s = s + Strings{"MovePane(front)", "MovePane(rear)"};
+        s.push_back("FitVideoPanes()");
         if (initMap) s.push_back("InitMap()");
         s.push_back("libvlc_media_player_play(front)");
         if (overlay) s = s + Overlay("1.0 X") + Strings{"StartTimer(102,300)"};
@@ -335,7 +335,7 @@ TEST_F(DualPlaybackTest, EndsOfTheRecordingsWithAndWithoutLoop) {
         {"loop on at the last: back to the first, paused, rear left alone", true, 2, false,
          Strings{"libvlc_media_player_stop(front)", "Select(0)", "LoadTelemetry(0)",
                  "libvlc_media_release(ptr)", "libvlc_media_new_path(ptr,\"/card/F/A_0F.MP4\")",
-                 "MovePane(front)", "MovePane(rear)", "libvlc_media_player_play(front)", "wait(50)",
+                 "FitVideoPanes()", "libvlc_media_player_play(front)", "wait(50)",
                  "libvlc_media_player_pause(front)", "SetPositionSlider(0)"}},
         {"rear: waits at its start while the front goes on", true, 1, true,
          Strings{"libvlc_media_player_stop(rear)", "libvlc_media_player_play(rear)", "wait(50)",
@@ -395,30 +395,6 @@ TEST_F(DualPlaybackTest, SnapshotOfTheFrontChannelOnly) {
     Steps();
     playback->Snapshot();
     EXPECT_EQ(Steps(), Strings{"AskSnapshotPath()"});
-}
-
-TEST(FitPaneRectsTest, PanesKeepThePicturesShapeCentredInTheirBackgrounds) {
-    const QRect front(10, 20, 400, 300), rear(420, 20, 400, 300);
-    struct Case {
-        bool fullPane;
-        VideoSize video;
-        QRect frontPane, rearPane;
-    };
-    const Case cases[] = {
-        // 16:9 in 404x304: letterboxed to 404x227, 38 px down.
-        {false, {1, 1920, 1080}, QRect(8, 56, 404, 227), QRect(418, 56, 404, 227)},
-        // 4:3 in 400x300 (full pane: no edge): exact fit.
-        {true, {1, 640, 480}, front, rear},
-        // 3:4 in 400x300: pillarboxed to 225 wide.
-        {true, {1, 300, 400}, QRect(97, 20, 225, 300), QRect(507, 20, 225, 300)},
-        // No picture size: the backgrounds as they are, grown by the edge.
-        {false, {0, 0, 0}, QRect(8, 18, 404, 304), QRect(418, 18, 404, 304)},
-    };
-    for (const Case& c : cases) {
-        const auto [f, r] = FitPaneRects(front, rear, c.fullPane, QSize(2, 2), c.video);
-        EXPECT_EQ(f, c.frontPane) << c.video.width << "x" << c.video.height;
-        EXPECT_EQ(r, c.rearPane) << c.video.width << "x" << c.video.height;
-    }
 }
 
 TEST(SliderPositionTest, TruncatedThousandthsOfTheLength) {

@@ -65,14 +65,8 @@ void FakeSurface::ShowPane(Channel c, bool show) {
     Note(std::string("ShowPane(") + Name(c) + "," + Flag(show) + ")");
 }
 
-bool FakeSurface::InFullPane(Channel* shown) const {
-    *shown = fullPaneChannel;
-    return fullPane;
-}
-
-void FakeSurface::MovePane(Channel c, const QRect& rect) {
-    pane[static_cast<int>(c)] = rect;
-    Note(std::string("MovePane(") + Name(c) + ")");
+void FakeSurface::FitVideoPanes() {
+    Note("FitVideoPanes()");
 }
 
 void FakeSurface::SetPlayButtonState(int state) {

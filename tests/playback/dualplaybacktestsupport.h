@@ -46,10 +46,6 @@ class FakeSurface : public PlaybackSurface {
   public:
     bool placeholder[2] = {true, true};
     bool rearPane = true;
-    bool fullPane = false;
-    Channel fullPaneChannel = Channel::Front;
-    QRect background[2] = {QRect(0, 0, 400, 400), QRect(400, 0, 400, 400)};
-    QRect pane[2];
     int volumeSlider = 0;
     int slider = -1;
     std::string snapshotAnswer;
@@ -59,9 +55,7 @@ class FakeSurface : public PlaybackSurface {
     void ShowPane(Channel c, bool show) override;
     bool HasPane(Channel c) const override { return c == Channel::Front || rearPane; }
     WId PaneWindow(Channel c) const override { return c == Channel::Front ? 0x100 : 0x200; }
-    QRect BackgroundRect(Channel c) const override { return background[static_cast<int>(c)]; }
-    bool InFullPane(Channel* shown) const override;
-    void MovePane(Channel c, const QRect& rect) override;
+    void FitVideoPanes() override;
     void SetPlayButtonState(int state) override;
     void SetPositionSlider(int position) override;
     int VolumeSlider() const override { return volumeSlider; }
