@@ -1,8 +1,9 @@
 // Writes a picture of the player playing a recording of the sample card: player-playing.png in the folder
 // given (docs/ holds the committed one). Run under Xvfb with the window tests' environment:
-//   xvfb-run -a -s "-screen 0 1920x1080x24" env QTWEBENGINE_DISABLE_SANDBOX=1 \
-//     QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu ORVAN_LIBVLC_ARGS="--aout=dummy --quiet" \
+//   xvfb-run -a -s "-screen 0 1920x1080x24" env QTWEBENGINE_DISABLE_SANDBOX=1
+//     QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu ORVAN_LIBVLC_ARGS="--aout=dummy --quiet"
 //     player_screenshot CARD docs
+// (one command line)
 // The picture is taken from the screen, not from the widgets: the video is drawn by the engine straight
 // into the panes' native windows.
 

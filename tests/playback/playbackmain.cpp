@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
 #else
     if (!listing && canShow) app = std::make_unique<QGuiApplication>(argc, argv);
 #endif
+    // Qt's fonts first, as in the player, whose window draws text before any video plays: when the engine's
+    // text renderer sets fontconfig up first and Qt only at its exit, the process may crash on the way out.
+    if (app) QFontDatabase::families();
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     // The engine's text renderer and Qt's font database both drive fontconfig's process-wide state, and
