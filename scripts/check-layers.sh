@@ -22,7 +22,7 @@ file_layer() {
     local rel=${1#src/}
     local layer
     layer=$(folder_layer "${rel%%/*}")
-    if [ -n "$layer" ] && [ "$layer" -lt 5 ] && [ -f "$1" ] && grep -qE '^#include <Q' "$1"; then layer=5; fi
+    if { [ "$layer" = 2 ] || [ "$layer" = 3 ]; } && [ -f "$1" ] && grep -qE '^#include <Q' "$1"; then layer=5; fi
     echo "$layer"
 }
 
