@@ -16,7 +16,7 @@ struct GradientStop {
     QColor c1, c2;
 };
 
-struct StyleSpec {
+struct TextLook {
     const char* family;
     QColor glow;
     GradientStop gradient1;
@@ -24,19 +24,19 @@ struct StyleSpec {
 };
 
 // QColor(r, g, b, a): the alpha comes last here, first in the ARGB notation of the designs.
-const StyleSpec& Spec(OutlinedTextStyle style) {
-    static const StyleSpec title{"Arial Black",
-                                 QColor(0, 2, 2, 62),
-                                 {0, 90, QColor(0, 0, 240, 200), QColor(30, 120, 195, 255)},
-                                 {10, 60, QColor(255, 255, 255, 255), QColor(1, 1, 1, 15)}};
-    static const StyleSpec orange{"Arial",
-                                  QColor(160, 80, 2, 80),
-                                  {0, 90, QColor(190, 220, 24, 200), QColor(195, 120, 0, 255)},
-                                  {10, 40, QColor(255, 188, 0, 255), QColor(255, 1, 1, 150)}};
-    static const StyleSpec blue{"Arial",
-                                QColor(10, 150, 220, 80),
-                                {0, 90, QColor(20, 120, 240, 200), QColor(20, 120, 240, 255)},
-                                {10, 120, QColor(80, 188, 250, 255), QColor(80, 80, 155, 150)}};
+const TextLook& LookOf(OutlinedTextStyle style) {
+    static const TextLook title{"Arial Black",
+                                QColor(0, 2, 2, 62),
+                                {0, 90, QColor(0, 0, 240, 200), QColor(30, 120, 195, 255)},
+                                {10, 60, QColor(255, 255, 255, 255), QColor(1, 1, 1, 15)}};
+    static const TextLook orange{"Arial",
+                                 QColor(160, 80, 2, 80),
+                                 {0, 90, QColor(190, 220, 24, 200), QColor(195, 120, 0, 255)},
+                                 {10, 40, QColor(255, 188, 0, 255), QColor(255, 1, 1, 150)}};
+    static const TextLook blue{"Arial",
+                               QColor(10, 150, 220, 80),
+                               {0, 90, QColor(20, 120, 240, 200), QColor(20, 120, 240, 255)},
+                               {10, 120, QColor(80, 188, 250, 255), QColor(80, 80, 155, 150)}};
     switch (style) {
         case OutlinedTextStyle::Title:
             return title;
@@ -70,7 +70,7 @@ void InstallFontSubstitutes() {
 
 QFont OutlinedTextFont(OutlinedTextStyle style, int emSize) {
     InstallFontSubstitutes();
-    QFont font(QString::fromLatin1(Spec(style).family));
+    QFont font(QString::fromLatin1(LookOf(style).family));
     font.setPixelSize(std::max(1, emSize));
     // "Arial Black" is a family whose regular face is black; a substitute family needs the weight asked for.
     if (style == OutlinedTextStyle::Title) font.setWeight(QFont::Black);
@@ -90,7 +90,7 @@ QPainterPath OutlinedTextPath(OutlinedTextStyle style, const QString& text, int 
 
 void DrawOutlinedText(QPainter& painter, OutlinedTextStyle style, const QString& text, int x, int y,
                       int emSize) {
-    const StyleSpec& spec = Spec(style);
+    const TextLook& look = LookOf(style);
     const QPainterPath path = OutlinedTextPath(style, text, x, y, emSize);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -99,11 +99,11 @@ void DrawOutlinedText(QPainter& painter, OutlinedTextStyle style, const QString&
     painter.setPen(QPen(QColor(215, 215, 215, 155), 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     painter.drawPath(path);
     for (int width = 1; width <= 8; ++width) {
-        painter.setPen(QPen(spec.glow, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+        painter.setPen(QPen(look.glow, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(path);
     }
     painter.setPen(Qt::NoPen);
-    painter.fillPath(path, Gradient(spec.gradient1));
-    painter.fillPath(path, Gradient(spec.gradient2));
+    painter.fillPath(path, Gradient(look.gradient1));
+    painter.fillPath(path, Gradient(look.gradient2));
     painter.restore();
 }
