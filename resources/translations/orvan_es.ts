@@ -338,5 +338,30 @@
         <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
         <translation>Mapa de Yandex</translation>
     </message>
+    <message id="2001">
+        <source>%d file(s) could not be deleted. The first was "%s": %s.</source>
+        <extracomment>Report after Delete; %d is how many files failed, then the first one's path and the system's reason</extracomment>
+        <translation>No se pudieron eliminar %d archivo(s). El primero fue "%s": %s.</translation>
+    </message>
+    <message id="2002">
+        <source>%d file(s) could not be unlocked. The first was "%s": %s.</source>
+        <extracomment>Report after Unlock; %d is how many files failed, then the first one's path and the system's reason</extracomment>
+        <translation>No se pudieron desbloquear %d archivo(s). El primero fue "%s": %s.</translation>
+    </message>
+    <message id="2003">
+        <source>%d file(s) could not be copied. The first was "%s": %s.</source>
+        <extracomment>Report after Save as; %d is how many files failed, then the first one's path and the system's reason</extracomment>
+        <translation>No se pudieron copiar %d archivo(s). El primero fue "%s": %s.</translation>
+    </message>
+    <message id="2004">
+        <source>Snapshot saved: %s</source>
+        <extracomment>Message after a snapshot; %s is the written file</extracomment>
+        <translation>Captura guardada: %s</translation>
+    </message>
+    <message id="2005">
+        <source>The snapshot could not be saved: %s</source>
+        <extracomment>Message after a failed snapshot; %s is the file</extracomment>
+        <translation>No se pudo guardar la captura: %s</translation>
+    </message>
 </context>
 </TS>

@@ -338,5 +338,30 @@
         <extracomment>Map provider in the configuration dialog; keep the provider's name as it is</extracomment>
         <translation>Yandex 지도</translation>
     </message>
+    <message id="2001">
+        <source>%d file(s) could not be deleted. The first was "%s": %s.</source>
+        <extracomment>Report after Delete; %d is how many files failed, then the first one's path and the system's reason</extracomment>
+        <translation>파일 %d개를 삭제할 수 없습니다. 첫 번째 파일 "%s": %s.</translation>
+    </message>
+    <message id="2002">
+        <source>%d file(s) could not be unlocked. The first was "%s": %s.</source>
+        <extracomment>Report after Unlock; %d is how many files failed, then the first one's path and the system's reason</extracomment>
+        <translation>파일 %d개의 잠금을 해제할 수 없습니다. 첫 번째 파일 "%s": %s.</translation>
+    </message>
+    <message id="2003">
+        <source>%d file(s) could not be copied. The first was "%s": %s.</source>
+        <extracomment>Report after Save as; %d is how many files failed, then the first one's path and the system's reason</extracomment>
+        <translation>파일 %d개를 복사할 수 없습니다. 첫 번째 파일 "%s": %s.</translation>
+    </message>
+    <message id="2004">
+        <source>Snapshot saved: %s</source>
+        <extracomment>Message after a snapshot; %s is the written file</extracomment>
+        <translation>스냅샷을 저장했습니다: %s</translation>
+    </message>
+    <message id="2005">
+        <source>The snapshot could not be saved: %s</source>
+        <extracomment>Message after a failed snapshot; %s is the file</extracomment>
+        <translation>스냅샷을 저장할 수 없습니다: %s</translation>
+    </message>
 </context>
 </TS>

@@ -446,6 +446,18 @@ void RecordingCatalogue::DrawDrivenPath(std::uint32_t timeMs) {
 
 // ---- file operations
 
+void FileOpResult::Tally(bool ok, const std::string& path, int err) {
+    if (ok) {
+        ++done;
+        return;
+    }
+    if (failed++ == 0) {
+        firstFailedPath = path;
+        // A step that failed without telling why is still a failure of the device or the file system.
+        firstError = err != 0 ? err : (errno != 0 ? errno : EIO);
+    }
+}
+
 int RecordingCatalogue::CollectCheckedGroups() {
     int any = 0;
     for (std::size_t j = 0; j < groups_.size(); ++j) {
@@ -466,10 +478,12 @@ FileOpResult RecordingCatalogue::DeleteChecked() {
             const int index = g.first + k;
             VideoFileInfo& r = recordings_[static_cast<std::size_t>(index)];
             const bool hasRear = r.rear.Present();
+            errno = 0;
             const bool rearGone = hasRear && DeleteClearingReadOnly(r.rear.FullPath());
-            if (hasRear) rearGone ? ++out.done : ++out.failed;
+            if (hasRear) out.Tally(rearGone, r.rear.FullPath());
+            errno = 0;
             const bool frontGone = DeleteClearingReadOnly(r.FullPath());
-            frontGone ? ++out.done : ++out.failed;
+            out.Tally(frontGone, r.FullPath());
             if (frontGone && (rearGone || !hasRear)) {
                 recordings_.erase(recordings_.begin() + index);
                 rows_.erase(rows_.begin() + index);
@@ -542,32 +556,45 @@ FileOpResult RecordingCatalogue::UnlockChecked() {
         for (int k = 0; k < g.count; ++k) {
             VideoFileInfo& r = recordings_[static_cast<std::size_t>(g.first + k)];
             RearFile& rear = r.rear;
-            bool frontOk = Unprotect(r.FullPath(), r.flags);
-            bool rearOk = !rear.Present() || Unprotect(rear.FullPath(), rear.flags);
+            // The first reason each file of the pair could not be unlocked, kept for the user's report.
+            int frontError = 0, rearError = 0;
+            auto step = [](bool ok, int& error) {
+                if (!ok && error == 0) error = errno != 0 ? errno : EIO;
+                return ok;
+            };
+            errno = 0;
+            bool frontOk = step(Unprotect(r.FullPath(), r.flags), frontError);
+            errno = 0;
+            bool rearOk = !rear.Present() || step(Unprotect(rear.FullPath(), rear.flags), rearError);
             const std::string frontFolder = r.rootFolder + "/" + r.subFolder + "/";
             const std::string frontName = r.name;
             const bool loaded = r.FullPath() == loadedPath_;
             const bool frontMarked = Marked(r.name, r.flags);
-            const bool frontKeptMark = frontMarked && !RemoveMark(frontFolder, r.name, r.flags);
+            errno = 0;
+            const bool frontKeptMark =
+                frontMarked && !step(RemoveMark(frontFolder, r.name, r.flags), frontError);
             if (frontKeptMark) frontOk = false;
             // The rear follows the front's name so that the pair is still found as one: when the front
             // keeps its mark so does the rear, and when the rear cannot be renamed the front is put back.
             if (rear.Present() && Marked(rear.name, rear.flags)) {
                 const std::string rearFolder = rear.rootFolder + "/" + rear.subFolder + "/";
+                errno = 0;
                 if (frontKeptMark) {
                     rearOk = false;
-                } else if (!RemoveMark(rearFolder, rear.name, rear.flags)) {
+                    if (rearError == 0) rearError = frontError;
+                } else if (!step(RemoveMark(rearFolder, rear.name, rear.flags), rearError)) {
                     rearOk = false;
                     if (frontMarked && RenameNoReplace(frontFolder + r.name, frontFolder + frontName)) {
                         r.name = frontName;
                         r.flags |= recording_flags::kMarkedG;
                         frontOk = false;
+                        if (frontError == 0) frontError = rearError;
                     }
                 }
             }
             if (loaded) loadedPath_ = r.FullPath();
-            frontOk ? ++out.done : ++out.failed;
-            if (rear.Present()) rearOk ? ++out.done : ++out.failed;
+            out.Tally(frontOk, r.FullPath(), frontError);
+            if (rear.Present()) out.Tally(rearOk, rear.FullPath(), rearError);
         }
         g.flags = 0;
     }
@@ -609,6 +636,7 @@ FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination,
             progress();
             return;
         }
+        errno = 0;
         switch (CopyFileSafely(source, target, exists)) {
             case CopyOutcome::Copied:
                 ++out.done;
@@ -617,7 +645,7 @@ FileOpResult RecordingCatalogue::CopyChecked(const std::string& destination,
                 ++out.skipped;
                 break;
             case CopyOutcome::Failed:
-                ++out.failed;
+                out.Tally(false, source);
                 break;
         }
         progress();

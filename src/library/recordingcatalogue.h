@@ -46,6 +46,12 @@ struct FileOpResult {
     int done = 0;
     int failed = 0;
     int skipped = 0;  // copy: declined overwrites and copies onto the file itself
+    // The first file that could not be handled and the system's error number for it (0 when none failed).
+    std::string firstFailedPath;
+    int firstError = 0;
+
+    // Counts one file handled; a failure's error number is taken from errno when err is 0.
+    void Tally(bool ok, const std::string& path, int err = 0);
 };
 
 // The telemetry blocks of one recording as its file holds them. A payload is read only when it lies inside

@@ -28,6 +28,8 @@ std::vector<int> AllIds() {
     for (int id = 101; id <= 145; ++id) ids.push_back(id);
     for (int id = 179; id <= 199; ++id) ids.push_back(id);
     ids.push_back(1065);
+    // The player's own texts beyond the recorder's tables: reports of failed file operations, snapshots.
+    for (int id = 2001; id <= 2005; ++id) ids.push_back(id);
     return ids;
 }
 

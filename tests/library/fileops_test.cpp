@@ -121,6 +121,9 @@ TEST_F(FileOps, AFileThatCannotBeDeletedStaysListedAndKeepsItsProtection) {
     EXPECT_EQ(r.result, 1);
     EXPECT_EQ(r.done, 0);
     EXPECT_EQ(r.failed, 3);
+    // The report names the first file tried (the last of the group: deletion runs backwards) and why.
+    EXPECT_EQ(r.firstError, EROFS);
+    EXPECT_TRUE(r.firstFailedPath.starts_with(view + "/")) << r.firstFailedPath;
     EXPECT_EQ(cat.GetCount(), 4);
     for (const auto& p : paths) EXPECT_TRUE(fs::exists(p));
     EXPECT_FALSE(Writable(paths[1]));
@@ -166,6 +169,8 @@ TEST_F(FileOps, UnlockClearsReadOnlyAndRenamesTheGMarkButNeverOntoAnotherFile) {
     EXPECT_EQ(fixtures::ReadFile(other), "someone else's file");
     EXPECT_TRUE(fs::exists(clash));
     EXPECT_EQ(r.failed, 1);
+    EXPECT_EQ(fs::path(r.firstFailedPath).lexically_normal(), fs::path(clash));
+    EXPECT_EQ(r.firstError, EEXIST);
     ASSERT_EQ(cat.GetRecording(1).startTime, testrec::Local(12, 0, 0));
     EXPECT_EQ(cat.GetRecording(1).name, "ABC_0001.AVI");
     EXPECT_EQ(cat.GetRecording(1).flags, 0);
@@ -234,6 +239,8 @@ TEST_F(FileOps, ACopyOntoAFullDiskLeavesTheOldTargetAndNoPartialFile) {
     views.checked = {0};
     const FileOpResult r = cat.CopyChecked(dir_ + "-disk", [](const std::string&) { return true; });
     EXPECT_EQ(r.failed, 1);
+    EXPECT_EQ(r.firstError, ENOSPC);
+    EXPECT_EQ(fs::path(r.firstFailedPath).lexically_normal(), fs::path(dir_ + "/MOVI0001.AVI"));
     EXPECT_EQ(fixtures::ReadFile(dir_ + "-disk/MOVI0001.AVI"), "the earlier copy");
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir_ + "-disk"))
