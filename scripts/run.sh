@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, makes the sample card and starts the player on it. The player runs in
 # build/run/ (or $ORVAN_BUILD_DIR/run/), whose Zov.ini names the sample card as the last folder opened: press
-# OPEN, choose Folder, then OK. Works as root too. Without a display it says how to run under Xvfb.
+# OPEN, choose Folder, then OK; or name a file or folder to open at once (bash scripts/run.sh build/sample-card).
+# Works as root too. Without a display it says how to run under Xvfb.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh"
@@ -31,5 +32,10 @@ fi
 echo "Sample card: $card (OPEN, Folder, OK)"
 # As root Qt WebEngine runs only without its sandbox; the player sets that itself as well.
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
+# A file or folder to open is named from where the script was started, not from the player's folder.
+args=()
+for a in "$@"; do
+    if [ -e "$a" ]; then args+=("$(realpath "$a")"); else args+=("$a"); fi
+done
 cd "$run"
-exec "$build/src/mainwindow/orvan-player" "$@"
+exec "$build/src/mainwindow/orvan-player" "${args[@]}"

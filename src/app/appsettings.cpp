@@ -53,6 +53,18 @@ AppSettings& AppSettings::Instance() {
     return instance;
 }
 
+namespace {
+AppSettings* current = nullptr;
+}  // namespace
+
+AppSettings& AppSettings::Current() {
+    return current != nullptr ? *current : Instance();
+}
+
+void AppSettings::SetCurrent(AppSettings* settings) {
+    current = settings;
+}
+
 AppSettings::AppSettings(std::string iniPath) : ini_(std::move(iniPath)) {
     const int row = LanguageTable::FindByCode(ini_.ReadString(kUi, kLangId, "ENG", kMaxLangIdChars));
     if (row >= 0) {

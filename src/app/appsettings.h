@@ -31,6 +31,10 @@ class AppSettings {
     // The process-wide object: made on first use with "Zov.ini" in the current directory of that moment;
     // a later change of directory does not move the file.
     static AppSettings& Instance();
+    // The settings whose language every text follows (LoadText): the main window's own, Instance() until a
+    // window names its own and again after it has gone. Tests give a window a settings file of their own.
+    static AppSettings& Current();
+    static void SetCurrent(AppSettings* settings);
 
     // Reads the stored language from iniPath; the file need not exist.
     explicit AppSettings(std::string iniPath);

@@ -58,7 +58,7 @@ QString LoadText(int id, int languageId) {
 }
 
 QString LoadText(int id) {
-    return LoadText(id, AppSettings::Instance().GetLanguageId());
+    return LoadText(id, AppSettings::Current().GetLanguageId());
 }
 
 QString LoadSystemText(int id, const QString& localeName) {

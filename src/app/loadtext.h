@@ -6,7 +6,7 @@
 // the program's resources; nothing is cached above them, so a text loaded after SetLanguageIndex comes in
 // the new language.
 
-// The text in the current language of AppSettings::Instance(), the English text where that language has
+// The text in the current language of AppSettings::Current(), the English text where that language has
 // none or an empty one, and "" for an id that no table has.
 QString LoadText(int id);
 // The same for a language identifier (sub × 1024 + primary), found by LanguageTable::FindStringTable.

@@ -42,10 +42,10 @@ constexpr int kDispatchedCommands[] = {
     ControlId::kAbout, ControlId::kFrontPane, ControlId::kRearPane,
 };
 constexpr ZovMessage kDispatchedMessages[] = {
-    ZovMessage::EngineError,   ZovMessage::LanguageChanged, ZovMessage::PlayState,
-    ZovMessage::TimeChanged,   ZovMessage::FrontEnded,      ZovMessage::GroupActivated,
-    ZovMessage::FileActivated, ZovMessage::VolumeChanged,   ZovMessage::PositionDragged,
-    ZovMessage::RearEnded,     ZovMessage::GpsLampOff,
+    ZovMessage::EngineError,   ZovMessage::PlayState,       ZovMessage::TimeChanged,
+    ZovMessage::FrontEnded,    ZovMessage::GroupActivated,  ZovMessage::FileActivated,
+    ZovMessage::VolumeChanged, ZovMessage::PositionDragged, ZovMessage::RearEnded,
+    ZovMessage::GpsLampOff,
 };
 
 }  // namespace
@@ -228,6 +228,17 @@ void WindowPlayback::InitMap() {
 
 void WindowPlayback::ShowMessage(int textId, int captionId) {
     QMessageBox box(QMessageBox::NoIcon, LoadText(captionId), LoadText(textId), QMessageBox::Ok, &window_);
+    box.exec();
+}
+
+void WindowPlayback::SnapshotResult(const std::string& path, bool written) {
+    constexpr int kSnapshotCaption = 180;  // "Snapshot"
+    constexpr int kSaved = 2004;
+    constexpr int kNotSaved = 2005;
+    QMessageBox box(
+        written ? QMessageBox::Information : QMessageBox::Warning, LoadText(kSnapshotCaption),
+        LoadText(written ? kSaved : kNotSaved).replace(QLatin1String("%s"), QString::fromStdString(path)),
+        QMessageBox::Ok, &window_);
     box.exec();
 }
 

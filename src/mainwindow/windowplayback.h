@@ -46,6 +46,7 @@ class WindowPlayback : public PlaybackSurface {
     void InitMap() override;
     void ShowMessage(int textId, int captionId) override;
     std::string AskSnapshotPath() override;
+    void SnapshotResult(const std::string& path, bool written) override;
 
   private:
     WindowActions MakeActions();

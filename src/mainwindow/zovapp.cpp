@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include "controls/outlinedtext.h"
+#include "mainwindow/commandline.h"
 #include "mainwindow/zovdlg.h"
 #include "map/tileschemehandler.h"
 
@@ -46,8 +48,22 @@ CZovApp::CZovApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 int CZovApp::Run() {
+    const CommandLine command = ParseCommandLine(arguments());
+    if (command.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!command.error.isEmpty()) {
+        std::fprintf(stderr, "orvan-player: %s\n%s", command.error.toLocal8Bit().constData(), kUsage);
+    }
     {
         CZovDlg dialog;
+        // Opened once the window runs, so it paints the walk's counter like an OPEN would.
+        if (command.open) {
+            QMetaObject::invokeMethod(
+                &dialog, [&dialog, choice = *command.open] { dialog.OpenMedia(choice); },
+                Qt::QueuedConnection);
+        }
         dialog.exec();
         InstallExitOnFatalSignal();
     }

@@ -27,6 +27,7 @@
 #include "controls/zovfilelistctrl.h"
 #include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
+#include "mainwindow/filecommands.h"
 #include "mainwindow/windowframe.h"
 #include "mainwindow/windowplayback.h"
 #include "map/htmlmapdlg.h"
@@ -80,6 +81,8 @@ CZovDlg::CZovDlg(VlcEngine& engine, AppSettings& settings, QWidget* parent)
       mapProvider_(settings.ReadMapProvider()),
       front_(engine),
       rear_(engine) {
+    // Every text of the window and its dialogs follows the language of the window's own settings.
+    AppSettings::SetCurrent(&settings_);
     setObjectName(QStringLiteral("CZovDlg"));
     setMouseTracking(true);
     // The face is painted whole on every paint; nothing of the platform's background shows.
@@ -87,7 +90,9 @@ CZovDlg::CZovDlg(VlcEngine& engine, AppSettings& settings, QWidget* parent)
     OnInitDialog();
 }
 
-CZovDlg::~CZovDlg() = default;
+CZovDlg::~CZovDlg() {
+    if (&AppSettings::Current() == &settings_) AppSettings::SetCurrent(nullptr);
+}
 
 template <class T, class... Args>
 T* CZovDlg::Make(int id, Args... args) {

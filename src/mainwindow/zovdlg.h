@@ -11,6 +11,7 @@
 #include "library/recordingcatalogue.h"
 #include "mainwindow/mainlayout.h"
 #include "mainwindow/mousesizing.h"
+#include "mainwindow/opencommand.h"
 #include "mainwindow/windowmodes.h"
 #include "mainwindow/zovmessages.h"
 #include "playback/videoplayer.h"
@@ -24,6 +25,8 @@ class CVideoSlider;
 class CVideoStatic;
 class CVideoStaticBg;
 class CZocToolTipCtrl;
+class DropOpener;
+class FileCommands;
 class CZovFileListCtrl;
 class CZovGroupListCtrl;
 class InstrumentPanelAdapter;
@@ -57,6 +60,11 @@ class CZovDlg : public QDialog {
     CZocToolTipCtrl* ToolTip() const { return toolTip_; }
     InstrumentPanelAdapter& Instruments() { return *instruments_; }
     WindowPlayback* Playback() const { return playback_.get(); }
+    OpenCommand* Opener() const { return open_.get(); }
+    // Opens a source as OPEN does once it has been chosen: a drop on the window and the command line.
+    void OpenMedia(const MediaChoice& choice);
+    // Where KML exports go below "ZOV/KML/": the user's documents folder.
+    std::string DocumentsFolder() const;
     // The child control of an id (ControlId), nullptr for ids the window does not have.
     QWidget* Control(int id) const;
     template <class T>
@@ -131,6 +139,8 @@ class CZovDlg : public QDialog {
     void WireControls();
     void WireNotifications();
     void WireWindowCommands();
+    void WireDialogCommands();
+    void OnLanguageChanged();
     void OnSizeChanged(int width, int height);
     void ApplyMouseAction(const MouseSizing::Action& action, const QPoint& pointer);
     void RefreshMapWindow();
@@ -180,4 +190,7 @@ class CZovDlg : public QDialog {
     // Last: it goes first, detaching the engine's callbacks while the channels, the catalogue and the timers
     // it uses still exist.
     std::unique_ptr<WindowPlayback> playback_;
+    // After playback_, so they go before the controller they drive.
+    std::unique_ptr<OpenCommand> open_;
+    std::unique_ptr<FileCommands> fileCommands_;
 };

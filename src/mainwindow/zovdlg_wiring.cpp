@@ -2,7 +2,9 @@
 // through AddCommand and AddMessageHandler.
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
+#include "app/appsettings.h"
 #include "controls/gdipbutton.h"
 #include "controls/mysliderctrl.h"
 #include "controls/videoslider.h"
@@ -11,6 +13,9 @@
 #include "controls/zovfilelistctrl.h"
 #include "controls/zovgrouplistctrl.h"
 #include "mainwindow/controltable.h"
+#include "mainwindow/dropopener.h"
+#include "mainwindow/filecommands.h"
+#include "mainwindow/windowdialogs.h"
 #include "mainwindow/windowplayback.h"
 #include "mainwindow/zovdlg.h"
 
@@ -44,6 +49,48 @@ void CZovDlg::WireControls() {
 
     // playback <-> channels, panes, sliders, playback buttons, keys, tooltips (windowplayback.cpp)
     playback_ = std::make_unique<WindowPlayback>(*this);
+    WireDialogCommands();
+}
+
+void CZovDlg::WireDialogCommands() {
+    using namespace ControlId;
+    DualPlayback& playback = playback_->Playback();
+    // OPEN, a drop, the command line -> catalogue and playback (the walk's counter on the front pane)
+    open_ = std::make_unique<OpenCommand>(catalogue_, playback, *frontPane_);
+    AddCommand(kOpen, [this] { open_->Run([this] { return AskMediaSource(this, settings_); }); });
+    new DropOpener(*this, [this](const MediaChoice& choice) { OpenMedia(choice); });
+
+    // DEL, LOCK, SAVE, KML -> the catalogue's file operations and the export, with their boxes
+    fileCommands_ = std::make_unique<FileCommands>(
+        *this, catalogue_, playback, [this](const QString& title) { return AskFolder(this, title); },
+        [this] { return DocumentsFolder(); });
+    AddCommand(kDelete, [this] { fileCommands_->Delete(); });
+    AddCommand(kLock, [this] { fileCommands_->Unlock(); });
+    AddCommand(kSave, [this] { fileCommands_->SaveAs(); });
+    AddCommand(kKml, [this] { fileCommands_->ExportKml(); });
+
+    // Conf -> the configuration dialog; its Apply buttons post to this window (language, map provider)
+    AddCommand(kConfig, [this] {
+        if (const std::optional<int> provider = AskConfiguration(this, settings_)) SetMapProvider(*provider);
+    });
+    AddMessageHandler(ZovMessage::LanguageChanged, [this](const ZovMessageEvent&) { OnLanguageChanged(); });
+    AddMessageHandler(ZovMessage::MapProviderChanged,
+                      [this](const ZovMessageEvent&) { SetMapProvider(settings_.ReadMapProvider()); });
+}
+
+void CZovDlg::OpenMedia(const MediaChoice& choice) {
+    if (open_) open_->Open(choice);
+}
+
+std::string CZovDlg::DocumentsFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+void CZovDlg::OnLanguageChanged() {
+    // The lists' headers first, then the tooltips, which the buttons' accessible names follow.
+    groupList_->RelabelColumns();
+    fileList_->RelabelColumns();
+    playback_->RegisterTooltips();
 }
 
 void CZovDlg::WireWindowCommands() {

@@ -209,12 +209,26 @@ void DualPlayback::Stop() {
     surface_.SetPositionSlider(0);
     surface_.SetGraphPosition(0);
     surface_.SetGraphDimmed(true);
+    ShowPlaceholders();
+}
+
+void DualPlayback::ShowPlaceholders() {
     for (Channel c : {Channel::Front, Channel::Rear}) {
         if (!surface_.IsPlaceholderShown(c)) {
             surface_.SetPlaceholderShown(c, true);
             surface_.ShowPane(c, false);
         }
     }
+}
+
+void DualPlayback::StopForFileOperation() {
+    // A start still counting down would open a file that is about to be deleted.
+    sequencePending_ = false;
+    delayedCountdown_ = 0;
+    front_.Stop();
+    rear_.Stop();
+    surface_.SetPlayButtonState(0);
+    ShowPlaceholders();
 }
 
 void DualPlayback::ApplyRate() {
@@ -260,8 +274,9 @@ void DualPlayback::Snapshot() {
     const bool wasPlaying = front_.IsPlaying();
     if (wasPlaying) front_.Pause();
     const std::string path = surface_.AskSnapshotPath();
-    if (!path.empty()) front_.TakeSnapshot(path, 0);
+    const bool written = !path.empty() && front_.TakeSnapshot(path, 0) == 0;
     if (wasPlaying) front_.Play();
+    if (!path.empty()) surface_.SnapshotResult(path, written);
 }
 
 void DualPlayback::SetMute(bool mute) {

@@ -76,6 +76,8 @@ class PlaybackSurface {
     virtual void ShowMessage(int textId, int captionId) = 0;
     // The snapshot's save dialog; the chosen path, empty when cancelled.
     virtual std::string AskSnapshotPath() = 0;
+    // Tells the user where the snapshot was written, or that it could not be.
+    virtual void SnapshotResult(const std::string& /*path*/, bool /*written*/) {}
 };
 
 // The window's timers by their ids, and the continuation of a sequence after a short wait, without blocking
@@ -163,6 +165,9 @@ class DualPlayback {
     // Commands.
     void Play();
     void Stop();
+    // Both channels stopped and their panes back to the placeholder, before files are deleted or copied
+    // (an open file could not be removed cleanly from some cards), without STOP's reset of rate and clock.
+    void StopForFileOperation();
     void Faster();
     void Slower();
     void Snapshot();
@@ -223,6 +228,8 @@ class DualPlayback {
   private:
     VideoPlayer& Player(Channel c) { return c == Channel::Front ? front_ : rear_; }
     void RevealPane(Channel channel);
+    // Each pane that shows a picture goes back to its placeholder and is hidden.
+    void ShowPlaceholders();
     void ApplyRate();
     void BeginListStart(std::function<int()> choose, Trigger trigger);
     // Play, then pause after 50 ms: the channel waits at the start of its recording.

@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
+#include "mainwindow/controltable.h"
 #include "mainwindow/zovdlg.h"
+#include "tempdir.h"
 #include "windowtestsupport.h"
 
 namespace {
@@ -20,6 +27,33 @@ TEST(MissingEngineWindowTest, WarnsOncePerChannelAndStillOpens) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.geometry().size(), QSize(800, 560));
+}
+
+TEST(MissingEngineWindowTest, SnapStillAsksWhereAndWritesNothing) {
+    if (!windowtest::HasDisplay()) GTEST_SKIP() << "no X display";
+    windowtest::SettingsFolder settings;
+    windowtest::DialogAnswerer answerer;
+    CZovDlg window(VlcEngine::Process(), settings.Settings());
+    TempDir folder;
+    { std::ofstream(folder / "FILE0001F.mp4") << "no video here"; }
+    ASSERT_EQ(window.Catalogue().OpenSource(folder.Path(), "FILE0001F.mp4"), 1);
+    const std::string snapshot = folder / "snap.png";
+    bool asked = false;
+    answerer.OnDialog([&](QWidget* dialog) {
+        auto* picker = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(picker, nullptr);
+        asked = true;
+        auto* name = picker->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(snapshot));
+        static_cast<QDialog*>(picker)->accept();
+    });
+    window.RunCommand(ControlId::kSnap);
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(std::filesystem::exists(snapshot));
+    ASSERT_FALSE(answerer.Seen().isEmpty());
+    EXPECT_EQ(answerer.Seen().back(),
+              QString::fromStdString("Snapshot|The snapshot could not be saved: " + snapshot));
 }
 
 }  // namespace

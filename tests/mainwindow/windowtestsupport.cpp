@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QWidget>
@@ -41,6 +43,34 @@ MessageBoxAnswerer::MessageBoxAnswerer() {
     timer_.start(20);
 }
 
+DialogAnswerer::DialogAnswerer() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen_.append(box->windowTitle() + QLatin1Char('|') + box->text());
+            QMessageBox::StandardButton answer = QMessageBox::Ok;
+            if (!answers_.empty()) {
+                answer = answers_.front();
+                answers_.pop_front();
+            }
+            if (QAbstractButton* button = box->button(answer)) {
+                button->click();
+            } else {
+                box->accept();
+            }
+            return;
+        }
+        ++dialogs_;
+        if (handler_) {
+            handler_(modal);
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+    });
+    timer_.start(20);
+}
+
 namespace {
 
 void Send(QWidget* window, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -65,6 +95,11 @@ void Release(QWidget* window, QPoint at) {
 
 void DoubleClick(QWidget* window, QPoint at) {
     Send(window, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+}
+
+std::string MakeSampleCard(const std::string& tool, const std::string& dir) {
+    const std::string command = "flock " + dir + ".lock " + tool + " " + dir + " >/dev/null 2>&1";
+    return std::system(command.c_str()) == 0 ? dir : std::string();
 }
 
 bool HasDisplay() {
