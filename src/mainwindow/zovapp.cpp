@@ -41,7 +41,8 @@ void CZovApp::PrepareProcess() {
 CZovApp::CZovApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Orvan Player"));
     setOrganizationName(QStringLiteral("Orvan"));
-    setDesktopFileName(QStringLiteral("orvan-player"));
+    // The installed desktop entry, so docks and task bars show its name and icon for the window.
+    setDesktopFileName(QStringLiteral("org.orvan.Player"));
     // The window's title and instruments are drawn in families Linux rarely has; their stand-ins are chosen
     // once, before any widget measures text.
     InstallFontSubstitutes();
