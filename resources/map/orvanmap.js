@@ -45,7 +45,8 @@ function orvanMapPage(provider) {
         worldCopyJump: false
     });
     map.attributionControl.setPrefix('Leaflet');
-    L.control.scale({position: 'bottomleft'}).addTo(map);
+    // At the top: in the player's small map the attribution's lines take the bottom edge.
+    L.control.scale({position: 'topright'}).addTo(map);
     map.setView(provider.startView, provider.startZoom);
 
     var attribution = own

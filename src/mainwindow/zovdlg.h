@@ -63,6 +63,9 @@ class CZovDlg : public QDialog {
     OpenCommand* Opener() const { return open_.get(); }
     // Opens a source as OPEN does once it has been chosen: a drop on the window and the command line.
     void OpenMedia(const MediaChoice& choice);
+    // The same once the map's page can take the route (at start the page is still loading, and what is sent
+    // to it before it exists is lost), or after a few seconds without it.
+    void OpenMediaWhenMapReady(const MediaChoice& choice);
     // Where KML exports go below "ZOV/KML/": the user's documents folder.
     std::string DocumentsFolder() const;
     // The child control of an id (ControlId), nullptr for ids the window does not have.

@@ -3,6 +3,9 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <memory>
 
 #include "app/appsettings.h"
 #include "controls/gdipbutton.h"
@@ -18,6 +21,8 @@
 #include "mainwindow/windowdialogs.h"
 #include "mainwindow/windowplayback.h"
 #include "mainwindow/zovdlg.h"
+#include "map/cefbrowsereventhandler.h"
+#include "map/htmlmapdlg.h"
 
 namespace {
 
@@ -80,6 +85,23 @@ void CZovDlg::WireDialogCommands() {
 
 void CZovDlg::OpenMedia(const MediaChoice& choice) {
     if (open_) open_->Open(choice);
+}
+
+void CZovDlg::OpenMediaWhenMapReady(const MediaChoice& choice) {
+    constexpr int kPollMs = 50;
+    constexpr int kGiveUpMs = 5000;
+    auto* poll = new QTimer(this);
+    auto waited = std::make_shared<int>(0);
+    connect(poll, &QTimer::timeout, this, [this, poll, waited, choice] {
+        const bool ready =
+            map_ == nullptr || map_->Handler() == nullptr || map_->Handler()->GetBrowser() != nullptr;
+        *waited += kPollMs;
+        if (!ready && *waited < kGiveUpMs) return;
+        poll->deleteLater();
+        poll->stop();
+        OpenMedia(choice);
+    });
+    poll->start(kPollMs);
 }
 
 std::string CZovDlg::DocumentsFolder() const {

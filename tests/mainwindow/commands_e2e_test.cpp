@@ -200,6 +200,12 @@ TEST_F(CommandsEndToEndTest, OpenFileStartsAtOnceAndACancelledDialogKeepsTheCata
     EXPECT_TRUE(fs::equivalent(window->Catalogue().GetCurrentPath(), file));
     EXPECT_TRUE(window->Catalogue().GetRecording(0).flags & 2) << "the read-only mark";
     ASSERT_TRUE(Playing());
+    // Its route is on the map, and in view around the car.
+    ASSERT_TRUE(maptest::WaitUntil([&] {
+        return !maptest::State(window->MapWindow()->BrowserView()->page()).value("carMarker").isNull();
+    }));
+    const QVariantMap map = maptest::State(window->MapWindow()->BrowserView()->page());
+    EXPECT_GT(map.value("routeLine").toList().size(), 30);
 
     answerer_.OnDialog([](QWidget* dialog) { Find<QAbstractButton>(dialog, 2)->click(); });
     window->RunCommand(kOpen);
@@ -411,6 +417,23 @@ TEST_F(CommandsEndToEndTest, ConfigurationSwitchesLanguageAndMapAndCancelKeepsWh
     EXPECT_TRUE(maptest::WaitUntil([&] {
         return window->MapWindow()->BrowserView()->url().toString().contains("ymap");
     })) << window->MapWindow()->BrowserView()->url().toString().toStdString();
+}
+
+TEST(CommandLineEndToEndTest, AFileNamedAtStartOpensOnceTheMapCanTakeItsRoute) {
+    if (!windowtest::HasDisplay()) GTEST_SKIP() << "no X display";
+    ASSERT_FALSE(SampleCard().empty());
+    windowtest::SettingsFolder settings;
+    windowtest::DialogAnswerer answerer;
+    CZovDlg window(VlcEngine::Process(), settings.Settings());
+    window.show();
+    // As the player does with its argument: asked before the map's page has loaded.
+    window.OpenMediaWhenMapReady({SourceKind::File, SampleCard() + "/DCIM/Clip/CLIP0009F.MOV"});
+    ASSERT_TRUE(maptest::WaitUntil([&] { return window.FrontChannel().GetTime() > 0; }, 8000));
+    EXPECT_EQ(window.Catalogue().GetCount(), 1);
+    EXPECT_GT(maptest::State(window.MapWindow()->BrowserView()->page()).value("routeLine").toList().size(),
+              30);
+    window.Playback()->Playback().Stop();
+    EXPECT_TRUE(answerer.Seen().isEmpty()) << answerer.Seen().join(", ").toStdString();
 }
 
 }  // namespace
