@@ -214,6 +214,33 @@ TEST_F(CommandsEndToEndTest, OpenFileStartsAtOnceAndACancelledDialogKeepsTheCata
     EXPECT_FALSE(window->FrontChannel().IsPlaying()) << "OPEN stops playback before it asks";
 }
 
+TEST_F(CommandsEndToEndTest, ADiskStartsAtOnceAndAnEmptyDriveChangesNothing) {
+    window->OpenMedia({SourceKind::Disk, SampleCard()});
+    ASSERT_EQ(window->Catalogue().GetCount(), 10);
+    EXPECT_TRUE(window->FrontChannel().HasMedia()) << "a drive starts without the countdown";
+    ASSERT_TRUE(Playing());
+    // No drive in the list: nothing is opened, the catalogue stays, and the switch guard is off again.
+    window->OpenMedia({SourceKind::Disk, ""});
+    EXPECT_EQ(window->Catalogue().GetCount(), 10);
+    EXPECT_EQ(window->Playback()->Playback().Shared().switchGuard.load(), 0);
+}
+
+TEST_F(CommandsEndToEndTest, SnapSavesTheFrontPictureAndSaysWhere) {
+    Open(SampleCard());
+    ASSERT_TRUE(Playing());
+    const std::string picture = scratch_ / "front.png";
+    answerer_.OnDialog([&](QWidget* dialog) {
+        auto* picker = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(picker, nullptr);
+        TypeName(picker, picture);
+        static_cast<QDialog*>(picker)->accept();
+    });
+    window->RunCommand(kSnap);
+    ASSERT_FALSE(answerer_.Seen().isEmpty());
+    EXPECT_EQ(answerer_.Seen().back(), QString::fromStdString("Snapshot|Snapshot saved: " + picture));
+    EXPECT_GT(fs::file_size(picture), 1000u);
+}
+
 TEST_F(CommandsEndToEndTest, AWalkOfAThousandRecordingsKeepsTheWindowPainting) {
     fixtures::VideoOptions tiny;
     tiny.width = 64, tiny.height = 64, tiny.fps = 5, tiny.seconds = 1;
