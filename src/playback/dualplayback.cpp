@@ -100,6 +100,9 @@ void DualPlayback::StartEntry(int index, Trigger trigger) {
     front_.Play();
     if (trigger != Trigger::OpenCommand) ShowRateOverlay();
     PlayRearChannel(currentPath_);
+    // Without the engine no time report ever comes to lift the guard: OPEN and the lists would be deaf to
+    // the user until timer 106, 100 s later.
+    if (!front_.IsEngineAvailable()) shared_.switchGuard.store(0);
 }
 
 void DualPlayback::PlayRearChannel(const std::string& frontPath) {

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "mainwindow/controltable.h"
+#include "mainwindow/windowplayback.h"
 #include "mainwindow/zovdlg.h"
 #include "tempdir.h"
 #include "windowtestsupport.h"
@@ -54,6 +55,22 @@ TEST(MissingEngineWindowTest, SnapStillAsksWhereAndWritesNothing) {
     ASSERT_FALSE(answerer.Seen().isEmpty());
     EXPECT_EQ(answerer.Seen().back(),
               QString::fromStdString("Snapshot|The snapshot could not be saved: " + snapshot));
+}
+
+TEST(MissingEngineWindowTest, AnOpenedFolderDoesNotLeaveOpenDeafForTheGuardsTimeOut) {
+    if (!windowtest::HasDisplay()) GTEST_SKIP() << "no X display";
+    windowtest::SettingsFolder settings;
+    windowtest::DialogAnswerer answerer;
+    CZovDlg window(VlcEngine::Process(), settings.Settings());
+    TempDir folder;
+    for (const char* name : {"FILE0001F.mp4", "FILE0002F.mp4"})
+        std::ofstream(folder / name) << "no video here";
+    window.OpenMedia({SourceKind::Folder, folder.Path()});
+    ASSERT_EQ(window.Catalogue().GetCount(), 2);
+    // The delayed start has run; with no engine nothing will ever report a time.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Playback()->Playback().CurrentPath().empty(); }, 3000));
+    window.OpenMedia({SourceKind::File, folder / "FILE0002F.mp4"});
+    EXPECT_EQ(window.Catalogue().GetCount(), 1);
 }
 
 }  // namespace
