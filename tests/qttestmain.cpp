@@ -102,11 +102,12 @@ int main(int argc, char** argv) {
 #ifdef ORVAN_QT_TEST_ENGINE
     // The engine's text renderer and Qt's font database both drive fontconfig's process-wide state, and
     // tearing Qt down after the engine has been unloaded crashes now and then inside fontconfig. The player
-    // ends the same way: at once, once its window is closed. The folders are not left behind.
+    // ends the same way: at once, once its window is closed. The folders and the files the tests registered
+    // with at_quick_exit are not left behind.
     workFolder.reset();
     cacheHome.reset();
     std::fflush(nullptr);
-    std::_Exit(result);
+    std::quick_exit(result);
 #endif
     return result;
 }
