@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -60,33 +59,10 @@ double CpuSeconds(int who) {
     return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-// Real panes for the two channels.
-class Panes : public playbacktest::FakeSurface {
-  public:
-    Panes() {
-        for (int i = 0; i < 2; ++i) {
-            windows[i].setGeometry(20 + 660 * i, 20, 640, 360);
-            windows[i].show();
-        }
-    }
-    WId PaneWindow(Channel c) const override { return windows[static_cast<int>(c)].winId(); }
-    QWindow windows[2];
-};
-
-// The window's side of the messages; notes when the first time report of a start arrives.
-class MessageWindow : public QObject {
-  public:
-    ZovDispatch* dispatch = nullptr;
-    std::function<void()> onTime;
-    bool event(QEvent* e) override {
-        if (e->type() == static_cast<QEvent::Type>(ZovMessage::TimeChanged) && onTime) onTime();
-        return (dispatch && dispatch->Message(e)) || QObject::event(e);
-    }
-};
-
 struct Rig {
     explicit Rig(PlaybackCatalogue& catalogue)
-        : timers([this](int id) { playback->OnTimer(id); }),
+        : panes(QRect(20, 20, 640, 360)),
+          timers([this](int id) { playback->OnTimer(id); }),
           playback(std::make_unique<DualPlayback>(front, rear, catalogue, panes, timers)),
           dispatch(*playback, WindowActions{}) {
         window.dispatch = &dispatch;
@@ -99,11 +75,11 @@ struct Rig {
         rear.AttachEvents(nullptr, nullptr);
         QCoreApplication::removePostedEvents(&window);
     }
-    Panes panes;
+    playbacktest::RealPanes panes;
     VideoPlayer front, rear;
     WindowTimers timers;
     std::unique_ptr<DualPlayback> playback;
-    MessageWindow window;
+    playbacktest::MessageWindow window;
     ZovDispatch dispatch;
     ChannelEventContext context;
 };

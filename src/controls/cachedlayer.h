@@ -18,7 +18,7 @@ class CachedLayerWidget : public QWidget {
   protected:
     // Draws the layer in logical coordinates over rect(); the pixmap starts transparent.
     virtual void PaintLayer(QPainter& painter) = 0;
-    virtual void PaintOverlay(QPainter& painter) {}
+    virtual void PaintOverlay(QPainter&) {}
 
     void paintEvent(QPaintEvent* event) override;
 

@@ -101,7 +101,7 @@ class PictureIconEngine : public QIconEngine {
         const QImage image = RenderPicture(id_, rect.size(), painter->device()->devicePixelRatioF());
         if (!image.isNull()) painter->drawImage(rect, image);
     }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         return QPixmap::fromImage(RenderPicture(id_, size));
     }
     QIconEngine* clone() const override { return new PictureIconEngine(id_); }

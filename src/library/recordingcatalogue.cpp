@@ -405,7 +405,8 @@ std::span<const GpsSample> RecordingCatalogue::GpsSamples() const {
     return {gpsBlock_.data(), gpsBlockSize_ / kGpsRecordSize};
 }
 
-int RecordingCatalogue::SyncToTime(std::int64_t timeMs, bool graphShown, bool mapShown) {
+// The graph's cursor follows the clock while the graph is hidden too, so it stands right once shown.
+int RecordingCatalogue::SyncToTime(std::int64_t timeMs, bool, bool mapShown) {
     const std::span<const GpsSample> samples = GpsSamples();
     if (graph_) {
         graph_->SetDimmed(false);

@@ -39,7 +39,7 @@ void CCefBrowserEventHandler::OnAfterCreated(QWebEngineView* browser) {
     if (owner_ != nullptr) owner_->FitBrowserWindow(browser);
 }
 
-bool CCefBrowserEventHandler::DoClose(QWebEngineView* browser) {
+bool CCefBrowserEventHandler::DoClose(QWebEngineView*) {
     if (browsers_.size() == 1) closing_ = true;
     return false;
 }

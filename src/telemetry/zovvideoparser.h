@@ -16,11 +16,11 @@ class CZovVideoParser {
     CZovVideoParser& operator=(const CZovVideoParser&) = delete;
     virtual ~CZovVideoParser();
 
-    virtual void SetTarget(VideoFileInfo* target) {}
+    virtual void SetTarget(VideoFileInfo*) {}
     // 0 on success, -1 on failure. On success the gathered facts are copied into the target in one step;
     // on failure the target's media fields keep their zeros.
-    virtual int Parse(const std::string& fullPath) { return 0; }
-    virtual void SetFileStatus(FileStatus* status) {}
+    virtual int Parse(const std::string&) { return 0; }
+    virtual void SetFileStatus(FileStatus*) {}
 
     // The facts gathered by the last Parse, whether or not it succeeded.
     TimeValue StartTime() const { return startTime_; }

@@ -304,6 +304,8 @@ TEST_F(Pairing, ASingleFileOpenedAloneFindsItsRearBesideTheOpenedFolder) {
         EXPECT_EQ(cat.CopyChecked(out, nullptr).done, static_cast<int>(c.saved.size()));
         EXPECT_THAT(Snapshot(out), ElementsAreArray(c.saved));
         EXPECT_EQ(fixtures::ReadFile(out + "/" + c.saved[0]), bytes[c.file]);
-        if (!c.rear.empty()) EXPECT_EQ(fixtures::ReadFile(out + "/" + c.saved[1]), bytes[c.rear]);
+        if (!c.rear.empty()) {
+            EXPECT_EQ(fixtures::ReadFile(out + "/" + c.saved[1]), bytes[c.rear]);
+        }
     }
 }

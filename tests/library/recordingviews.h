@@ -85,7 +85,7 @@ class RecordingViews : public GroupListView,
     void PathDelete() override { Log("path_delete"); }
     void PathDrivedDelete() override { Log("pathdrived_delete"); }
     void PathPlot(double lat, double lon) override { Log("path_plot " + map_script::PathPlot(lat, lon)); }
-    void PathDrivedPlot(double lat, double lon) override { Log("pathdrived_plot"); }
+    void PathDrivedPlot(double, double) override { Log("pathdrived_plot"); }
     void InitMap(double, double) override { Log("init_map"); }
     void MovePos(double lat, double lon, double heading) override {
         Log("movpos(" + F(lat) + "," + F(lon) + "," + F(heading) + ")");

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QWindow>
 
 #include <chrono>
 #include <functional>
@@ -33,25 +32,6 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
     return true;
 }
 
-class RealPanes : public FakeSurface {
-  public:
-    RealPanes() {
-        for (int i = 0; i < 2; ++i) {
-            windows[i].setGeometry(700 + 340 * i, 400, 320, 240);
-            windows[i].show();
-        }
-    }
-    WId PaneWindow(Channel c) const override { return windows[static_cast<int>(c)].winId(); }
-    QWindow windows[2];
-};
-
-// The window's part: private messages go through the dispatch table.
-class MessageWindow : public QObject {
-  public:
-    ZovDispatch* dispatch = nullptr;
-    bool event(QEvent* e) override { return (dispatch && dispatch->Message(e)) || QObject::event(e); }
-};
-
 class RealDualPlaybackTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -60,7 +40,7 @@ class RealDualPlaybackTest : public ::testing::Test {
         catalogue.paths = {FrontClip().path};
         catalogue.rearPath = RearClip().path;
         catalogue.videoSize = {1, FrontClip().width, FrontClip().height};
-        panes = std::make_unique<RealPanes>();
+        panes = std::make_unique<RealPanes>(QRect(700, 400, 320, 240));
         front = std::make_unique<VideoPlayer>();
         rear = std::make_unique<VideoPlayer>();
         timers = std::make_unique<WindowTimers>([this](int id) { playback->OnTimer(id); });

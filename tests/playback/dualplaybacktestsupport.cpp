@@ -108,6 +108,18 @@ std::string FakeSurface::AskSnapshotPath() {
     return snapshotAnswer;
 }
 
+RealPanes::RealPanes(const QRect& frontPane) {
+    for (int i = 0; i < 2; ++i) {
+        windows[i].setGeometry(frontPane.translated(i * (frontPane.width() + 20), 0));
+        windows[i].show();
+    }
+}
+
+bool MessageWindow::event(QEvent* e) {
+    if (e->type() == static_cast<QEvent::Type>(ZovMessage::TimeChanged) && onTime) onTime();
+    return (dispatch && dispatch->Message(e)) || QObject::event(e);
+}
+
 void FakeTimers::StartTimer(int id, int periodMs) {
     Note("StartTimer(" + std::to_string(id) + "," + std::to_string(periodMs) + ")");
     if (!Active(id)) active_.push_back(id);

@@ -2,7 +2,12 @@
 
 // Recording stand-ins for the controller's catalogue, window and timers. Each writes the calls that change
 // something into the engine stand-in's call list (fakevlc), so one list shows the order of engine calls,
-// catalogue steps and window changes together. Queries are answered from plain fields and not recorded.
+// catalogue steps and window changes together. Queries are answered from plain fields and not recorded. For
+// the real engine, a window stand-in with real panes and the window's side of the private messages.
+
+#include <QObject>
+#include <QRect>
+#include <QWindow>
 
 #include <deque>
 #include <functional>
@@ -10,6 +15,7 @@
 #include <vector>
 
 #include "fakevlc.h"
+#include "mainwindow/commands.h"
 #include "playback/dualplayback.h"
 
 namespace playbacktest {
@@ -68,6 +74,24 @@ class FakeSurface : public PlaybackSurface {
     void InitMap() override;
     void ShowMessage(int textId, int captionId) override;
     std::string AskSnapshotPath() override;
+};
+
+// The window's stand-in with two real windows, shown, for the engine to draw into: the front one at
+// frontPane, the rear one beside it.
+class RealPanes : public FakeSurface {
+  public:
+    explicit RealPanes(const QRect& frontPane);
+    WId PaneWindow(Channel c) const override { return windows[static_cast<int>(c)].winId(); }
+    QWindow windows[2];
+};
+
+// The window's side of the private messages: they go through the dispatch table. onTime, when set, hears of
+// each time report first.
+class MessageWindow : public QObject {
+  public:
+    ZovDispatch* dispatch = nullptr;
+    std::function<void()> onTime;
+    bool event(QEvent* e) override;
 };
 
 // Timers that tick only when the test says so; waits are held until RunPending.

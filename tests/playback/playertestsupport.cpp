@@ -63,10 +63,13 @@ namespace {
 std::vector<std::string>& TempFiles() {
     static std::vector<std::string> files;
     static std::once_flag cleanup;
+    // The engine tests end through quick_exit (qttestmain.cpp), which skips the atexit list.
     std::call_once(cleanup, [] {
-        std::atexit([] {
+        static constexpr void (*removeAll)() = [] {
             for (const std::string& f : TempFiles()) std::filesystem::remove(f);
-        });
+        };
+        std::atexit(removeAll);
+        std::at_quick_exit(removeAll);
     });
     return files;
 }

@@ -82,47 +82,13 @@ TEST_F(Hostile, Mp4SampleTablesThatCannotFitTheFileAreRefusedCheaply) {
         const char* what;
         DeclaredSamples d;
     };
-    DeclaredSamples base;
-    Case cases[] = {
-        {"80 million one-byte samples", base},
-        {"a size table the box cannot hold",
-         [&] {
-             DeclaredSamples d = base;
-             d.sampleSize = 0;
-             d.tableCount = 80000000;
-             return d;
-         }()},
-        {"two tracks with an edit list",
-         [&] {
-             DeclaredSamples d = base;
-             d.tracks = 2;
-             d.edits = 200;
-             return d;
-         }()},
-        {"sound read in pieces",
-         [&] {
-             DeclaredSamples d = base;
-             d.sound = true;
-             d.sampleDelta = 1;
-             d.samples = 0xfffff000u;
-             return d;
-         }()},
-        {"more tracks than a recording has",
-         [&] {
-             DeclaredSamples d = base;
-             d.samples = 10;
-             d.mdatBytes = 100;
-             d.tracks = 17;
-             return d;
-         }()},
-        {"more samples in all than the file holds",
-         [&] {
-             DeclaredSamples d = base;
-             d.samples = 40000;
-             d.mdatBytes = 40000;
-             d.tracks = 2;
-             return d;
-         }()},
+    const Case cases[] = {
+        {"80 million one-byte samples", {}},
+        {"a size table the box cannot hold", {.sampleSize = 0, .tableCount = 80000000}},
+        {"two tracks with an edit list", {.tracks = 2, .edits = 200}},
+        {"sound read in pieces", {.samples = 0xfffff000u, .sampleDelta = 1, .sound = true}},
+        {"more tracks than a recording has", {.samples = 10, .tracks = 17, .mdatBytes = 100}},
+        {"more samples in all than the file holds", {.samples = 40000, .tracks = 2, .mdatBytes = 40000}},
     };
     for (const Case& c : cases) {
         const std::string path = Write("FILE0001.mp4", DeclaredSamplesMp4(c.d));
@@ -132,10 +98,7 @@ TEST_F(Hostile, Mp4SampleTablesThatCannotFitTheFileAreRefusedCheaply) {
         EXPECT_LT(out.grownKiB, 16 * 1024) << c.what;
     }
     // Tables that do fit are left to the demuxer.
-    DeclaredSamples fits = base;
-    fits.samples = 1000;
-    fits.mdatBytes = 1000;
-    fits.edits = 2;
+    const DeclaredSamples fits{.samples = 1000, .edits = 2, .mdatBytes = 1000};
     const Outcome ok = ReadInChild(Write("FILE0002.mp4", DeclaredSamplesMp4(fits)));
     ASSERT_TRUE(ok.exited);
     EXPECT_EQ(ok.rc, 0);

@@ -3,13 +3,14 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
 
 #include "mp4writer.h"
 #include "telemetry/timerules.h"
-#include "testfiles.h"
+#include "testrecordings.h"
 #include "video.h"
 
 using namespace fixtures;
@@ -22,7 +23,7 @@ struct ToolRun {
 };
 
 ToolRun Info(const std::vector<std::string>& files) {
-    std::string command = ORVAN_TELEMETRY_TOOL " info";
+    std::string command = "'" + std::string(std::getenv("ORVAN_TELEMETRY")) + "' info";
     for (const std::string& f : files) command += " '" + f + "'";
     command += " 2>/dev/null";
     ToolRun r;
@@ -40,7 +41,13 @@ ToolRun Info(const std::vector<std::string>& files) {
 
 }  // namespace
 
-class InfoTool : public TempDirTest {};
+class InfoTool : public TempDirTest {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(std::getenv("ORVAN_TELEMETRY"), nullptr) << "ORVAN_TELEMETRY names the tool";
+        TempDirTest::SetUp();
+    }
+};
 
 TEST_F(InfoTool, PrintsOneObjectPerFile) {
     GpsSample g = MakeGps(
