@@ -102,6 +102,15 @@ UniqueFd OpenForReadingAt(int folderFd, const std::string& name, struct stat* st
     return CheckRegular(OpenRetry(folderFd, name.c_str(), kReadFlags), st);
 }
 
+UniqueFd OpenFolderAt(int folderFd, const std::string& name) {
+    return UniqueFd(OpenRetry(folderFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
+UniqueFd OpenForAttributesAt(int folderFd, const std::string& name) {
+    return UniqueFd(
+        OpenRetry(folderFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+}
+
 UniqueFd OpenExistingForWriting(const std::string& path, struct stat* st) {
     return CheckRegular(
         OpenRetry(AT_FDCWD, path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW), st);

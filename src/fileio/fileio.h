@@ -31,6 +31,8 @@ class UniqueFd {
     int Get() const { return fd_; }
     explicit operator bool() const { return fd_ >= 0; }
     void Reset(int fd = -1);
+    // Gives the descriptor up to a new owner (fdopendir, say) without closing it.
+    int Release() { return std::exchange(fd_, -1); }
     // Closes now and reports close's own result: network and FUSE file systems report delayed write errors
     // only here. True when nothing was open.
     bool Close();
@@ -45,6 +47,13 @@ class UniqueFd {
 UniqueFd OpenForReading(const std::string& path, struct stat* st = nullptr);
 // The same for a name inside an open folder.
 UniqueFd OpenForReadingAt(int folderFd, const std::string& name, struct stat* st = nullptr);
+
+// Opens a folder inside an open folder (AT_FDCWD: a path) for listing. A link is never followed, so a walk
+// cannot loop through one.
+UniqueFd OpenFolderAt(int folderFd, const std::string& name);
+// Opens any entry of an open folder only to ask it for its attributes (an ioctl): never through a link, and
+// never waiting on a FIFO or a device.
+UniqueFd OpenForAttributesAt(int folderFd, const std::string& name);
 
 // Opens an existing regular file for writing in place (no truncation, a link at path is not followed).
 UniqueFd OpenExistingForWriting(const std::string& path, struct stat* st = nullptr);

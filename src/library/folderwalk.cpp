@@ -12,6 +12,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "fileio/fileio.h"
+
 namespace {
 
 bool IsNameChar(char c) {
@@ -29,15 +31,6 @@ struct Level {
     bool fat = false;  // the folder lives on a FAT file system, whose hidden and system flags count
 };
 
-int OpenFolderAt(int parentFd, const char* path) {
-    int fd;
-    do {
-        // O_NOFOLLOW: a link to a folder is never entered, so the walk cannot loop.
-        fd = ::openat(parentFd, path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
 bool OnFat(int fd) {
     struct statfs fs {};
     return ::fstatfs(fd, &fs) == 0 && fs.f_type == MSDOS_SUPER_MAGIC;
@@ -46,13 +39,21 @@ bool OnFat(int fd) {
 // The FAT hidden or system attribute. Any other file system, or a driver that does not answer the ioctl
 // (ENOTTY), counts as "not hidden".
 bool FatHiddenOrSystem(int folderFd, const char* name) {
-    const int fd = ::openat(folderFd, name, O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return false;
+    const fileio::UniqueFd fd = fileio::OpenForAttributesAt(folderFd, name);
+    if (!fd) return false;
     __u32 attrs = 0;
-    const bool hidden =
-        ::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs) == 0 && (attrs & (ATTR_HIDDEN | ATTR_SYS));
-    ::close(fd);
-    return hidden;
+    return ::ioctl(fd.Get(), FAT_IOCTL_GET_ATTRIBUTES, &attrs) == 0 && (attrs & (ATTR_HIDDEN | ATTR_SYS));
+}
+
+// The listing of a folder inside an open folder, which then owns the descriptor; null when it cannot be
+// listed. fat tells whether the folder lives on a FAT file system.
+DIR* OpenListing(int parentFd, const std::string& name, bool& fat) {
+    fileio::UniqueFd fd = fileio::OpenFolderAt(parentFd, name);
+    if (!fd) return nullptr;
+    fat = OnFat(fd.Get());
+    DIR* dir = ::fdopendir(fd.Get());
+    if (dir) fd.Release();
+    return dir;
 }
 
 enum class Kind { File, Folder, Skip };
@@ -103,14 +104,10 @@ WalkResult WalkFolder(const std::string& rootIn, const std::function<void(const 
 
     std::vector<Level> stack;
     stack.reserve(kMaxWalkDepth + 1);
-    const int rootFd = OpenFolderAt(AT_FDCWD, root.c_str());
-    if (rootFd < 0) return WalkResult::Done;  // a root that cannot be listed yields nothing
-    DIR* rootDir = ::fdopendir(rootFd);
-    if (!rootDir) {
-        ::close(rootFd);
-        return WalkResult::Done;
-    }
-    stack.push_back(Level{rootDir, std::string(), OnFat(rootFd)});
+    bool rootOnFat = false;
+    DIR* rootDir = OpenListing(AT_FDCWD, root, rootOnFat);
+    if (!rootDir) return WalkResult::Done;  // a root that cannot be listed yields nothing
+    stack.push_back(Level{rootDir, std::string(), rootOnFat});
 
     while (!stack.empty()) {
         Level& level = stack.back();
@@ -134,16 +131,12 @@ WalkResult WalkFolder(const std::string& rootIn, const std::function<void(const 
         }
         if (static_cast<int>(stack.size()) > kMaxWalkDepth) continue;
         callback(WalkEntry{root, level.relative, name, true, folderFd});
-        const int fd = OpenFolderAt(folderFd, e->d_name);
-        if (fd < 0) continue;  // a folder that cannot be listed is skipped
-        DIR* dir = ::fdopendir(fd);
-        if (!dir) {
-            ::close(fd);
-            continue;
-        }
+        bool onFat = false;
+        DIR* dir = OpenListing(folderFd, name, onFat);
+        if (!dir) continue;  // a folder that cannot be listed is skipped
         // level is invalidated by the push; take what is needed first.
         std::string relative = level.relative + name + "/";
-        stack.push_back(Level{dir, std::move(relative), OnFat(fd)});
+        stack.push_back(Level{dir, std::move(relative), onFat});
     }
     return WalkResult::Done;
 }
