@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -69,6 +70,11 @@ const std::string& Folder() {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     ::mkdir(Folder().c_str(), 0700);
     ::mkdir((Folder() + "/out").c_str(), 0700);
+    // The run's files live in memory: they go with the run.
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(Folder(), ignored);
+    });
     return 0;
 }
 

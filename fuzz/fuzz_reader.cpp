@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "telemetry/zovvideoparser.h"
@@ -20,6 +22,11 @@ const std::string& InputPath() {
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     const std::string& path = InputPath();
     ::mkdir(path.substr(0, path.rfind('/')).c_str(), 0700);
+    // The run's input file lives in memory: it goes with the run.
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(InputPath().substr(0, InputPath().rfind('/')), ignored);
+    });
     return 0;
 }
 
