@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "app/appsettings.h"
+#include "app/dialogunits.h"
 #include "app/loadtext.h"
 #include "mainwindow/zovmessages.h"
 
@@ -23,14 +24,6 @@ constexpr int kMapGroupText = 115;
 constexpr int kLanguageGroupText = 114;
 // Provider 0, 1, 2 in list order.
 constexpr int kProviderTexts[] = {105, 106, 1065};
-
-// The template's dialog units at 96 DPI.
-constexpr int DuX(int units) {
-    return units * 3 / 2;
-}
-constexpr int DuY(int units) {
-    return units * 13 / 8;
-}
 
 template <class Control>
 Control* NewControl(int id, QWidget* parent) {

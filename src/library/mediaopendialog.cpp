@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/appsettings.h"
+#include "app/dialogunits.h"
 #include "app/loadtext.h"
 #include "library/folderdialog.h"
 
@@ -32,14 +33,6 @@ constexpr int kFolderPickerTitle = 130;
 constexpr int kDiskRadio = 0;
 constexpr int kFileRadio = 1;
 constexpr int kFolderRadio = 2;
-
-// The template's dialog units at 96 DPI.
-constexpr int DuX(int units) {
-    return units * 3 / 2;
-}
-constexpr int DuY(int units) {
-    return units * 13 / 8;
-}
 
 // File systems that never hold recordings: the kernel's own views, container and snap images, and network
 // shares (walking a share over the network is not what Disk is for; Folder still reaches one).

@@ -3,14 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <ostream>
+#include <stdexcept>
+#include <string>
+
+// The dialog's control of a template id (its object name); throws when there is none.
+template <class Control>
+Control& Find(QWidget& dialog, int id) {
+    auto* control = dialog.findChild<Control*>(QString::number(id));
+    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    return *control;
+}
+
+inline QStringList Items(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
+    return items;
+}
 
 // Readable failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {

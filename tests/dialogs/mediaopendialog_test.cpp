@@ -22,19 +22,6 @@ namespace {
 
 using Volume = CMediaOpenDialog::Volume;
 
-template <class Control>
-Control& Find(QWidget& dialog, int id) {
-    auto* control = dialog.findChild<Control*>(QString::number(id));
-    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id));
-    return *control;
-}
-
-QStringList Items(const QComboBox& combo) {
-    QStringList items;
-    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
-    return items;
-}
-
 class MediaOpenDialogTest : public ::testing::Test {
   protected:
     std::string Ini() const { return dir_ / "Zov.ini"; }

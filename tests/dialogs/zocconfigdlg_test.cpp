@@ -46,19 +46,6 @@ class Owner : public QObject {
     std::vector<Message> received_;
 };
 
-template <class Control>
-Control& Find(QWidget& dialog, int id) {
-    auto* control = dialog.findChild<Control*>(QString::number(id));
-    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(id));
-    return *control;
-}
-
-QStringList Items(const QComboBox& combo) {
-    QStringList items;
-    for (int i = 0; i < combo.count(); ++i) items << combo.itemText(i);
-    return items;
-}
-
 QStringList Texts(int languageId, std::initializer_list<int> ids) {
     QStringList texts;
     for (const int id : ids) texts << LoadText(id, languageId);
