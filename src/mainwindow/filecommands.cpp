@@ -36,8 +36,6 @@ constexpr int kUnlockFailures = 2002;
 constexpr int kCopyFailures = 2003;
 }  // namespace text
 
-enum IconKind { kNoIcon, kExclamation };
-
 }  // namespace
 
 QString FillIn(const QString& pattern, const QStringList& values) {
@@ -79,23 +77,27 @@ FileCommands::FileCommands(QWidget& owner, RecordingCatalogue& catalogue, DualPl
       chooseFolder_(std::move(chooseFolder)),
       documentsFolder_(std::move(documentsFolder)) {}
 
-bool FileCommands::Box(int iconKind, const QString& caption, const QString& text, bool withCancel) {
-    QMessageBox box(iconKind == kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text,
-                    withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, &owner_);
+bool FileCommands::Box(QMessageBox::Icon icon, const QString& caption, const QString& text, bool withCancel) {
+    QMessageBox box(icon, caption, text, withCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                    &owner_);
     return box.exec() == QMessageBox::Ok;
 }
 
 bool FileCommands::CatalogueEmpty() {
     if (catalogue_.GetCount() != 0) return false;
-    Box(kNoIcon, LoadText(text::kOkCaption), LoadText(text::kNoFiles), false);
+    Box(QMessageBox::NoIcon, LoadText(text::kOkCaption), LoadText(text::kNoFiles), false);
     return true;
 }
 
-void FileCommands::ReportFailures(const FileOpResult& result, int textId) {
+void FileCommands::Report(const FileOpResult& result, int failuresTextId) {
+    if (result.result == 0) {
+        Box(QMessageBox::NoIcon, LoadText(text::kTickCaption), LoadText(text::kNothingTicked), false);
+        return;
+    }
     if (result.failed == 0) return;
-    Box(kExclamation, LoadText(text::kWarning),
-        FillIn(LoadText(textId), {QString::number(result.failed), ShownPath(result.firstFailedPath),
-                                  ErrorText(result.firstError)}),
+    Box(QMessageBox::Warning, LoadText(text::kWarning),
+        FillIn(LoadText(failuresTextId), {QString::number(result.failed), ShownPath(result.firstFailedPath),
+                                          ErrorText(result.firstError)}),
         false);
 }
 
@@ -103,23 +105,14 @@ void FileCommands::Delete() {
     if (CatalogueEmpty()) return;
     // Stopped before the question, also when the user then declines.
     playback_.StopForFileOperation();
-    if (!Box(kNoIcon, LoadText(text::kDeleteCaption), LoadText(text::kDeleteQuestion), true)) return;
-    const FileOpResult result = catalogue_.DeleteChecked();
-    if (result.result == 0) {
-        Box(kNoIcon, LoadText(text::kTickCaption), LoadText(text::kNothingTicked), false);
+    if (!Box(QMessageBox::NoIcon, LoadText(text::kDeleteCaption), LoadText(text::kDeleteQuestion), true))
         return;
-    }
-    ReportFailures(result, text::kDeleteFailures);
+    Report(catalogue_.DeleteChecked(), text::kDeleteFailures);
 }
 
 void FileCommands::Unlock() {
     if (CatalogueEmpty()) return;
-    const FileOpResult result = catalogue_.UnlockChecked();
-    if (result.result == 0) {
-        Box(kNoIcon, LoadText(text::kTickCaption), LoadText(text::kNothingTicked), false);
-        return;
-    }
-    ReportFailures(result, text::kUnlockFailures);
+    Report(catalogue_.UnlockChecked(), text::kUnlockFailures);
 }
 
 void FileCommands::SaveAs() {
@@ -131,16 +124,12 @@ void FileCommands::SaveAs() {
         struct stat st {};
         if (::stat(folder->c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
             const FileOpResult result = catalogue_.CopyChecked(*folder, [this](const std::string& target) {
-                return Box(kNoIcon, LoadText(text::kOverwriteCaption),
+                return Box(QMessageBox::NoIcon, LoadText(text::kOverwriteCaption),
                            FillIn(LoadText(text::kOverwriteQuestion), {ShownPath(target)}), true);
             });
-            if (result.result == 0) {
-                Box(kNoIcon, LoadText(text::kTickCaption), LoadText(text::kNothingTicked), false);
-            } else {
-                ReportFailures(result, text::kCopyFailures);
-            }
+            Report(result, text::kCopyFailures);
         } else {
-            Box(kExclamation, LoadText(text::kWarning), LoadText(text::kFolderMissing), false);
+            Box(QMessageBox::Warning, LoadText(text::kWarning), LoadText(text::kFolderMissing), false);
         }
     }
     // Whatever happened in the picker, the panes show their placeholders afterwards.
@@ -154,13 +143,13 @@ void FileCommands::ExportKml() {
     const std::string documents = documentsFolder_ ? documentsFolder_() : std::string();
     const std::optional<std::string> made = AppSettings::GetKmlFolder(documents);
     if (!made && documents.empty()) {
-        Box(kNoIcon, LoadText(text::kSaveKmlCaption),
+        Box(QMessageBox::NoIcon, LoadText(text::kSaveKmlCaption),
             FillIn(LoadText(text::kSaveKmlFailed), {QStringLiteral("ZOV/KML/")}), false);
         return;
     }
     const std::string folder = made.value_or(documents + "/ZOV/KML/");
     const KmlExport written = ::ExportKml(catalogue_, folder);
-    Box(kNoIcon, LoadText(text::kSaveKmlCaption),
+    Box(QMessageBox::NoIcon, LoadText(text::kSaveKmlCaption),
         FillIn(LoadText(written.result ? text::kSaveKmlOk : text::kSaveKmlFailed), {ShownPath(written.path)}),
         false);
 }

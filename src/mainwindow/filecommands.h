@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
@@ -35,9 +36,10 @@ class FileCommands {
 
   private:
     bool CatalogueEmpty();
-    void ReportFailures(const FileOpResult& result, int textId);
+    // After an operation: the message when no group was ticked, else the report of the files that failed.
+    void Report(const FileOpResult& result, int failuresTextId);
     // A modal box; true when it was answered with OK.
-    bool Box(int iconKind, const QString& caption, const QString& text, bool withCancel);
+    bool Box(QMessageBox::Icon icon, const QString& caption, const QString& text, bool withCancel);
 
     QWidget& owner_;
     RecordingCatalogue& catalogue_;

@@ -2,8 +2,22 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 #include "library/recordingcatalogue.h"
 #include "playback/dualplayback.h"
+
+namespace {
+
+// The folder and name parts of a path, split at its last '/': "/card/A.MP4" gives "/card" and "A.MP4", and
+// "/A.MP4" gives "" and "A.MP4" (the catalogue reads an empty folder as the root).
+std::pair<std::string, std::string> SplitAtLastSlash(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return {std::string(), path};
+    return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+}  // namespace
 
 void OpenCommand::WalkCounter::ShowCounter(bool on) {
     pane_.ShowCounter(on);
@@ -24,12 +38,6 @@ OpenCommand::OpenCommand(RecordingCatalogue& catalogue, DualPlayback& playback, 
 
 OpenCommand::~OpenCommand() {
     catalogue_.SetCounterPane(nullptr);
-}
-
-std::pair<std::string, std::string> SplitAtLastSlash(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return {std::string(), path};
-    return {path.substr(0, slash), path.substr(slash + 1)};
 }
 
 void OpenCommand::Run(const Chooser& choose) {

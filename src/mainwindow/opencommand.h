@@ -64,7 +64,3 @@ class OpenCommand {
     WalkCounter counter_;
     bool walking_ = false;
 };
-
-// The file and folder parts of a path, split at its last '/': "/card/A.MP4" gives "/card" and "A.MP4", and
-// "/A.MP4" gives "" and "A.MP4" (the catalogue reads an empty folder as the root).
-std::pair<std::string, std::string> SplitAtLastSlash(const std::string& path);

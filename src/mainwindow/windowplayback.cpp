@@ -17,8 +17,10 @@
 #include "controls/videostatic.h"
 #include "controls/videostaticbg.h"
 #include "controls/zoctooltipctrl.h"
+#include "controls/zovlistctrl.h"
 #include "mainwindow/aboutdlg.h"
 #include "mainwindow/controltable.h"
+#include "mainwindow/filecommands.h"
 #include "mainwindow/zovdlg.h"
 #include "map/htmlmapdlg.h"
 
@@ -42,10 +44,10 @@ constexpr int kDispatchedCommands[] = {
     ControlId::kAbout, ControlId::kFrontPane, ControlId::kRearPane,
 };
 constexpr ZovMessage kDispatchedMessages[] = {
-    ZovMessage::EngineError,   ZovMessage::PlayState,       ZovMessage::TimeChanged,
-    ZovMessage::FrontEnded,    ZovMessage::GroupActivated,  ZovMessage::FileActivated,
-    ZovMessage::VolumeChanged, ZovMessage::PositionDragged, ZovMessage::RearEnded,
-    ZovMessage::GpsLampOff,
+    ZovMessage::EngineError,   ZovMessage::LanguageChanged, ZovMessage::PlayState,
+    ZovMessage::TimeChanged,   ZovMessage::FrontEnded,      ZovMessage::GroupActivated,
+    ZovMessage::FileActivated, ZovMessage::VolumeChanged,   ZovMessage::PositionDragged,
+    ZovMessage::RearEnded,     ZovMessage::GpsLampOff,      ZovMessage::MapProviderChanged,
 };
 
 }  // namespace
@@ -115,7 +117,15 @@ WindowActions WindowPlayback::MakeActions() {
         return slider ? slider->sliderPosition() : 0;
     };
     a.engineError = [&w](std::intptr_t wParam) { ShowEngineErrorBox(&w, wParam); };
-    a.languageChanged = [this] { RegisterTooltips(); };
+    // The lists' headers first, then the tooltips, which the buttons' accessible names follow.
+    a.languageChanged = [this, &w] {
+        for (int id : {ControlId::kGroupList, ControlId::kFileList}) {
+            if (auto* list = w.ControlAs<CZovListCtrl>(id)) list->RelabelColumns();
+        }
+        RegisterTooltips();
+    };
+    // The provider is read back from the settings: the message's own value is not used.
+    a.mapProviderChanged = [&w] { w.SetMapProvider(w.Settings().ReadMapProvider()); };
     a.toggleFrontFullPane = [&w] { w.ToggleFullPane(); };
     return a;
 }
@@ -235,10 +245,9 @@ void WindowPlayback::SnapshotResult(const std::string& path, bool written) {
     constexpr int kSnapshotCaption = 180;  // "Snapshot"
     constexpr int kSaved = 2004;
     constexpr int kNotSaved = 2005;
-    QMessageBox box(
-        written ? QMessageBox::Information : QMessageBox::Warning, LoadText(kSnapshotCaption),
-        LoadText(written ? kSaved : kNotSaved).replace(QLatin1String("%s"), QString::fromStdString(path)),
-        QMessageBox::Ok, &window_);
+    QMessageBox box(written ? QMessageBox::Information : QMessageBox::Warning, LoadText(kSnapshotCaption),
+                    FillIn(LoadText(written ? kSaved : kNotSaved), {ShownPath(path)}), QMessageBox::Ok,
+                    &window_);
     box.exec();
 }
 

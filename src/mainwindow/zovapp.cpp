@@ -59,12 +59,9 @@ int CZovApp::Run() {
     }
     {
         CZovDlg dialog;
-        // Opened once the window runs, so it paints the walk's counter like an OPEN would.
-        if (command.open) {
-            QMetaObject::invokeMethod(
-                &dialog, [&dialog, choice = *command.open] { dialog.OpenMedia(choice); },
-                Qt::QueuedConnection);
-        }
+        // Opened once the window runs (so it paints the walk's counter like an OPEN would) and its map can
+        // take the route.
+        if (command.open) dialog.OpenMediaWhenMapReady(*command.open);
         dialog.exec();
         InstallExitOnFatalSignal();
     }

@@ -143,7 +143,6 @@ class CZovDlg : public QDialog {
     void WireNotifications();
     void WireWindowCommands();
     void WireDialogCommands();
-    void OnLanguageChanged();
     void OnSizeChanged(int width, int height);
     void ApplyMouseAction(const MouseSizing::Action& action, const QPoint& pointer);
     void RefreshMapWindow();

@@ -2,10 +2,9 @@
 // through AddCommand and AddMessageHandler.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <memory>
 
 #include "app/appsettings.h"
 #include "controls/gdipbutton.h"
@@ -74,13 +73,11 @@ void CZovDlg::WireDialogCommands() {
     AddCommand(kSave, [this] { fileCommands_->SaveAs(); });
     AddCommand(kKml, [this] { fileCommands_->ExportKml(); });
 
-    // Conf -> the configuration dialog; its Apply buttons post to this window (language, map provider)
+    // Conf -> the configuration dialog; its Apply buttons post to this window (language, map provider), whose
+    // dispatch (windowplayback.cpp) relabels the window and switches the map page
     AddCommand(kConfig, [this] {
         if (const std::optional<int> provider = AskConfiguration(this, settings_)) SetMapProvider(*provider);
     });
-    AddMessageHandler(ZovMessage::LanguageChanged, [this](const ZovMessageEvent&) { OnLanguageChanged(); });
-    AddMessageHandler(ZovMessage::MapProviderChanged,
-                      [this](const ZovMessageEvent&) { SetMapProvider(settings_.ReadMapProvider()); });
 }
 
 void CZovDlg::OpenMedia(const MediaChoice& choice) {
@@ -91,12 +88,12 @@ void CZovDlg::OpenMediaWhenMapReady(const MediaChoice& choice) {
     constexpr int kPollMs = 50;
     constexpr int kGiveUpMs = 5000;
     auto* poll = new QTimer(this);
-    auto waited = std::make_shared<int>(0);
+    QElapsedTimer waited;
+    waited.start();
     connect(poll, &QTimer::timeout, this, [this, poll, waited, choice] {
         const bool ready =
             map_ == nullptr || map_->Handler() == nullptr || map_->Handler()->GetBrowser() != nullptr;
-        *waited += kPollMs;
-        if (!ready && *waited < kGiveUpMs) return;
+        if (!ready && waited.elapsed() < kGiveUpMs) return;
         poll->deleteLater();
         poll->stop();
         OpenMedia(choice);
@@ -106,13 +103,6 @@ void CZovDlg::OpenMediaWhenMapReady(const MediaChoice& choice) {
 
 std::string CZovDlg::DocumentsFolder() const {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-}
-
-void CZovDlg::OnLanguageChanged() {
-    // The lists' headers first, then the tooltips, which the buttons' accessible names follow.
-    groupList_->RelabelColumns();
-    fileList_->RelabelColumns();
-    playback_->RegisterTooltips();
 }
 
 void CZovDlg::WireWindowCommands() {
